@@ -1,0 +1,21 @@
+# Writes a C++ source that embeds files of assets/ as byte arrays, so that the
+# programs run from any working directory. Run as a script:
+#   cmake -DASSET_DIR=... -DOUTPUT=... -DFILES="a|b" -P embed_assets.cmake
+set(source "// Generated from assets/ at build time; do not edit.\n#include \"runtime/assets.h\"\n\nnamespace {\n")
+set(table "")
+set(index 0)
+string(REPLACE "|" ";" FILES "${FILES}")
+foreach(relative IN LISTS FILES)
+    file(READ "${ASSET_DIR}/${relative}" hex HEX)
+    string(LENGTH "${hex}" hex_length)
+    math(EXPR size "${hex_length} / 2")
+    string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+    string(APPEND source "const unsigned char asset_${index}[] = {${bytes}0x00};\n")
+    string(APPEND table "    {\"${relative}\", reinterpret_cast<const char*>(asset_${index}), ${size}},\n")
+    math(EXPR index "${index} + 1")
+endforeach()
+string(APPEND source "\nstruct Entry {\n    const char* path;\n    const char* data;\n    unsigned long size;\n};\n\nconst Entry entries[] = {\n${table}    {nullptr, nullptr, 0},\n};\n\n}  // namespace\n\n")
+string(APPEND source "namespace tarvik {\n\nstd::optional<std::string_view> find_asset(std::string_view path) {\n    for (const Entry* e = entries; e->path != nullptr; ++e)\n        if (path == e->path) return std::string_view(e->data, e->size);\n    return std::nullopt;\n}\n\nstd::vector<std::string_view> asset_paths() {\n    std::vector<std::string_view> paths;\n    for (const Entry* e = entries; e->path != nullptr; ++e) paths.emplace_back(e->path);\n    return paths;\n}\n\n}  // namespace tarvik\n")
+file(WRITE "${OUTPUT}.tmp" "${source}")
+file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUTPUT}.tmp")

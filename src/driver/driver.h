@@ -1,0 +1,39 @@
+#pragma once
+
+// The scripted driver's protocol: one command a line in, one answer out, on a
+// virtual clock. tarvik-driver reads standard input through it, and the
+// scenario tests run their transcripts through the very same code.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "runtime/program.h"
+
+namespace tarvik {
+
+class Driver {
+public:
+    explicit Driver(TimeOfDayText time_of_day);
+
+    // The answer to one input line, or nothing for a comment or blank line.
+    std::optional<std::string> execute(std::string_view line);
+
+    Program& program() { return *m_program; }
+
+    // The longest span one advance may cover: a day of game time.
+    static constexpr Millis max_advance = 86'400'000;
+
+private:
+    std::string advance(std::string_view args);
+    std::string click(std::string_view args);
+    std::string type(std::string_view args);
+    std::string get(std::string_view args);
+    std::string same(std::string_view args);
+    std::string shown(std::string_view args, bool loaded_only);
+
+    std::unique_ptr<Program> m_program;
+};
+
+}  // namespace tarvik
