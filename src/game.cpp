@@ -1,6 +1,10 @@
 #include "game.h"
 
+#include "board/bindings.h"
+#include "catalogue/bindings.h"
+#include "events/bindings.h"
 #include "main_screen/bindings.h"
+#include "river/bindings.h"
 
 namespace tarvik {
 
@@ -10,6 +14,17 @@ std::shared_ptr<const HandlerTable> game_handlers() {
         bind_splash(*handlers);
         bind_main_screen(*handlers);
         bind_naming_box(*handlers);
+        bind_clockwork(*handlers);
+        bind_animations(*handlers);
+        bind_catalogue(*handlers);
+        bind_price_list(*handlers);
+        bind_lots(*handlers);
+        bind_crossings(*handlers);
+        bind_watchers(*handlers);
+        bind_mining_incident(*handlers);
+        bind_airport_hijack(*handlers);
+        bind_rail_offer(*handlers);
+        bind_victory(*handlers);
         return handlers;
     }();
     return table;

@@ -1,0 +1,8 @@
+#include "main_screen/bindings.h"
+#include "runtime/program.h"
+
+namespace tarvik {
+
+void bind_animations(HandlerTable&) {}
+
+}  // namespace tarvik
