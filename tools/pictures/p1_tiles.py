@@ -729,13 +729,15 @@ def draw_railway_station():
     svg = Svg()
     grass(svg)
     # The track across rows 8 to 21, edge to edge: ballast, sleepers, rails.
+    # Rails and sleepers line up with the rail track that continues east of
+    # this lot (its sleepers fall on every sixth column from column 3 here).
     svg.rect(0, 8, W, 14, GREY)
-    for x in range(1, W, 5):
-        svg.rect(x, 9, 3, 12, DARK_BROWN)
-        svg.rect(x, 9, 3, 1, BROWN)
+    for x in range(3, W, 6):
+        svg.rect(x, 9, 2, 12, BROWN)
+        svg.rect(x + 2, 9, 1, 12, DARK_BROWN)
     for y in (11, 17):
-        svg.rect(0, y, W, 2, LIGHT_GREY)
-        svg.rect(0, y + 2, W, 1, BLACK)
+        svg.rect(0, y, W, 1, LIGHT_GREY)
+        svg.rect(0, y + 1, W, 1, DARK_GREY)
     # Platform along the track.
     svg.rect(0, 22, W, 6, LIGHT_GREY)
     svg.rect(0, 22, W, 1, WHITE)
