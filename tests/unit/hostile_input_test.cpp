@@ -1,0 +1,130 @@
+// Hostile input: city names no player should type, and driver lines no script
+// should send. Nothing crashes or hangs, every bad line gets one error line
+// and changes nothing, and the title keeps its box.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "driver/driver.h"
+
+using namespace tarvik;
+
+namespace {
+
+class HostileInput : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(run("advance 12000"), "ok");
+        ASSERT_EQ(run("click form1 2300 250"), "ok");  // open the naming box
+    }
+
+    std::string run(const std::string& line) {
+        auto answer = m_driver.execute(line);
+        return answer ? *answer : std::string("<no answer>");
+    }
+
+    // Types NAME and confirms it with "ok".
+    void name_city(const std::string& name) {
+        Form& naming = *m_driver.program().find_form("Form2");
+        naming.control("Text1").set_text(name);
+        m_driver.program().click(naming, 3450, 1500);
+    }
+
+    Control& title() { return m_driver.program().find_form("form1")->control("Label11"); }
+
+    Driver m_driver{[] { return std::string("12:00:00"); }};
+};
+
+}  // namespace
+
+TEST_F(HostileInput, CityNamesAreTakenAsPlainTextAndTheTitleKeepsItsBox) {
+    const RectTw box = title().rect();
+    std::vector<std::string> names = {
+        "",
+        std::string(1 << 20, 'M'),
+        std::string("\x01\x02\t\x1b[31mred\x7f", 12),
+        "\xff\xfe\xc3(invalid\xed\xa0\x80utf8",
+        "\xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d \xd8\xb9\xd8\xa7\xd9\x84\xd9\x85",  // right-to-left text
+        "&Menu %s %n {0} <b>bold</b>",
+        std::string("zero\0byte", 9),
+    };
+    for (const std::string& name : names) {
+        name_city(name);
+        EXPECT_EQ(title().caption(), name);
+        EXPECT_EQ(title().rect(), box);
+    }
+}
+
+TEST_F(HostileInput, TheCodeWithBlanksAroundIsNotTheCode) {
+    for (const char* name : {" Kvelin", "Kvelin ", "KVELIN", "Kvelin\t", "Kve lin"}) {
+        name_city(name);
+        ASSERT_EQ(run("advance 8000"), "ok");
+        EXPECT_EQ(run("get form1.many.Caption"), "1000") << "'" << name << "'";
+    }
+    name_city("Kvelin");
+    ASSERT_EQ(run("advance 8000"), "ok");
+    EXPECT_EQ(run("get form1.many.Caption"), "20000");
+}
+
+TEST_F(HostileInput, EveryMalformedDriverLineGetsOneErrorAndChangesNothing) {
+    const std::vector<std::string> lines = {
+        "jump 10",
+        "advance",
+        "advance -1",
+        "advance 1e3",
+        "advance 0x10",
+        "advance 184467440737095516160",
+        "advance 86400001",
+        "click",
+        "click form1",
+        "click form1 10",
+        "click form1 10 20 30",
+        "click form1 99999999999 1",
+        "click New Town 1 2",
+        "get",
+        "get form1",
+        "get form1.many",
+        "get form1.many.Caption.extra",
+        "get form1..Caption",
+        "get .many.Caption",
+        "get form1.my label.Caption",
+        "same form1.d",
+        "same form1.d form1.d1 form1.d2",
+        "shown",
+        "shown form1 Form2",
+        "loaded Form 3",
+        "type",
+        "type form1",
+        "type form1.many text",
+        "type Form3.Label3 text",
+        std::string("\x00\x01\xff\xfe garbage", 12),
+        "\xc3\x28 \xa0\xa1",
+        std::string(100000, 'x'),
+        "ADVANCE 10",
+    };
+    Form& main = *m_driver.program().find_form("form1");
+    const std::string money = main.control("many").caption();
+    const Millis now = m_driver.program().now();
+    const std::size_t windows = m_driver.program().forms().size();
+    for (const std::string& line : lines) {
+        auto answer = m_driver.execute(line);
+        ASSERT_TRUE(answer.has_value()) << line.substr(0, 40);
+        EXPECT_EQ(answer->rfind("error: ", 0), 0u) << line.substr(0, 40) << " -> " << *answer;
+        EXPECT_EQ(answer->find('\n'), std::string::npos);
+        EXPECT_LT(answer->size(), 300u) << "errors stay short";
+    }
+    EXPECT_EQ(main.control("many").caption(), money);
+    EXPECT_EQ(m_driver.program().now(), now);
+    EXPECT_EQ(m_driver.program().forms().size(), windows) << "no window was created";
+}
+
+TEST_F(HostileInput, TextMayHoldAnyBytesAfterOneBlank) {
+    EXPECT_EQ(run("type Form2.Text1   three blanks"), "ok");
+    EXPECT_EQ(run("get Form2.Text1.Text"), "  three blanks");
+    EXPECT_EQ(run("type Form2.Text1 "), "ok");
+    EXPECT_EQ(run("get Form2.Text1.Text"), "");
+    EXPECT_EQ(run("type Form2.Text1 a\tb\x01"), "ok");
+    EXPECT_EQ(run("get Form2.Text1.Text"), "a\tb\x01");
+}
