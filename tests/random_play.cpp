@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
+#include <map>
 #include <random>
 #include <set>
 #include <string>
@@ -33,6 +34,8 @@ public:
 
     long failures() const { return m_failures; }
     long games() const { return m_games; }
+    // How many finished runs reached each event dialog (and ended with the station standing).
+    const std::map<std::string, long>& reached() const { return m_reached; }
 
     void run(long steps) {
         new_run();
@@ -50,6 +53,12 @@ public:
 
 private:
     void new_run() {
+        if (m_program) {
+            for (const char* dialog : {"Form6", "Form7", "Form8", "Form9"})
+                if (m_program->find_form(dialog) != nullptr) ++m_reached[dialog];
+            if (Form* main = m_program->find_form("form1"); main && main->control("nn56n").caption() == "1")
+                ++m_reached["station"];
+        }
         m_program = new_game([] { return std::string("12:34:56"); });
         m_before = Snapshot{};
         ++m_games;
@@ -186,6 +195,7 @@ private:
     long m_step = 0;
     long m_failures = 0;
     long m_games = 0;
+    std::map<std::string, long> m_reached;
 };
 
 }  // namespace
@@ -196,6 +206,9 @@ int main(int argc, char** argv) {
     Checker checker(seed);
     checker.run(steps);
     std::cout << "random play: " << steps << " steps, " << checker.games() << " runs, seed " << seed << '\n';
+    std::cout << "runs that reached:";
+    for (const auto& [what, runs] : checker.reached()) std::cout << ' ' << what << ' ' << runs;
+    std::cout << '\n';
     std::cout << (steps - checker.failures()) << " passed, " << checker.failures() << " failed" << std::endl;
     return checker.failures() == 0 ? 0 : 1;
 }
