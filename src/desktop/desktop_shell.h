@@ -1,0 +1,83 @@
+#pragma once
+
+// The Qt desktop shell over the core: one real window per shown core window,
+// real time for the core's virtual clock, and mouse and keyboard into the
+// core. It translates and paints; the game is decided in the core.
+//
+// The loop belongs to the shell: one single-shot precise QTimer is armed for
+// the core's next due tick and, when it fires, the core is advanced to the
+// time read from a monotonic clock. While no tick is due nothing runs.
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QObject>
+#include <QPointF>
+#include <QTimer>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "desktop/picture_cache.h"
+#include "runtime/program.h"
+
+namespace tarvik {
+
+class FormWindow;
+
+class DesktopShell : public QObject {
+    Q_OBJECT
+
+public:
+    explicit DesktopShell(Program& program);
+    ~DesktopShell() override;
+    DesktopShell(const DesktopShell&) = delete;
+    DesktopShell& operator=(const DesktopShell&) = delete;
+
+    // Runs the core from real time from now on (the program's time 0 is now).
+    void start_clock();
+
+    // The windows follow the core: created when first shown, shown and
+    // raised when newly shown, hidden when hidden; changes are repainted.
+    // Once the program has ended every window closes and finished is sent.
+    void sync();
+    // Virtual time for tests: advances the core to the moment ms, then syncs.
+    void step_to(Millis ms);
+
+    FormWindow* window_for(std::string_view form_name) const;
+    // Paints a window's client area into an image of its design size.
+    QImage render(std::string_view form_name);
+
+    // What the windows report.
+    void click(Form& form, QPointF pixels);
+    void text_edited(Control& text_box, const QString& text);
+    void close_requested(Form& form);
+
+    Program& program() { return m_program; }
+    PictureCache& pictures() { return m_pictures; }
+    bool finished() const { return m_finished; }
+
+signals:
+    // The program has ended; the event loop should quit.
+    void program_ended();
+
+private:
+    void catch_up();
+    void after_change();
+    void arm_timer();
+    void finish();
+    FormWindow& ensure_window(Form& form);
+
+    Program& m_program;
+    PictureCache m_pictures;
+    std::vector<std::unique_ptr<FormWindow>> m_windows;
+    QElapsedTimer m_clock;
+    QTimer m_due_timer;
+    bool m_live = false;
+    bool m_finished = false;
+};
+
+// Closing the main screen or the splash screen with the window manager ends
+// the program; closing any other window only hides it.
+bool closing_ends_program(std::string_view form_name);
+
+}  // namespace tarvik

@@ -1,0 +1,189 @@
+#include "desktop/form_painter.h"
+
+#include <QPainter>
+#include <QString>
+#include <algorithm>
+#include <cstdlib>
+
+#include "desktop/look.h"
+#include "desktop/picture_cache.h"
+#include "desktop/units.h"
+#include "runtime/form.h"
+
+namespace tarvik {
+
+namespace {
+
+QString plain(const std::string& text) { return QString::fromStdString(text); }
+
+Qt::Alignment horizontal(Alignment alignment) {
+    switch (alignment) {
+    case Alignment::Left: return Qt::AlignLeft;
+    case Alignment::Right: return Qt::AlignRight;
+    case Alignment::Center: return Qt::AlignHCenter;
+    }
+    return Qt::AlignLeft;
+}
+
+void paint_picture(QPainter& painter, PictureCache& pictures, const PictureRef& picture, QPoint at) {
+    if (!picture) return;
+    const QSize size(picture->width_px(), picture->height_px());
+    painter.drawPixmap(at, pictures.pixmap(picture->drawing(), size, painter.device()->devicePixelRatioF()));
+}
+
+void paint_label(QPainter& painter, const Control& label, const QRect& box, const QPalette& palette) {
+    const ControlLook& look = label.look();
+    if (look.back_style == BackStyle::Opaque) painter.fillRect(box, to_qcolor(look.back_color, palette.button().color()));
+    painter.setFont(font_for(look.font));
+    painter.setPen(to_qcolor(look.fore_color, palette.windowText().color()));
+    // Plain text: no mnemonics, no markup. Lines break only at blanks; a
+    // word wider than the box keeps its alignment and is cut at the box.
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int flags = static_cast<int>(horizontal(look.alignment) | Qt::AlignTop) | Qt::TextSingleLine;
+    const int line_count = (box.height() + metrics.lineSpacing() - 1) / std::max(1, metrics.lineSpacing());
+    int top = box.top();
+    for (const QString& line : wrap_at_blanks(plain(label.caption()), metrics, box.width(), line_count)) {
+        painter.drawText(QRect(box.left(), top, box.width(), metrics.lineSpacing()), flags, line);
+        top += metrics.lineSpacing();
+    }
+}
+
+void paint_text_box(QPainter& painter, const Control& field, const QRect& box, const QPalette& palette) {
+    const ControlLook& look = field.look();
+    painter.fillRect(box, to_qcolor(look.back_color, palette.base().color()));
+    painter.setFont(font_for(look.font));
+    painter.setPen(to_qcolor(look.fore_color, palette.text().color()));
+    painter.drawText(box.adjusted(2, 0, -2, 0), static_cast<int>(Qt::AlignLeft | Qt::AlignVCenter) | Qt::TextSingleLine,
+                     plain(field.text()));
+}
+
+void paint_frame(QPainter& painter, const Control& frame, const QRect& box, const QPalette& palette) {
+    const ControlLook& look = frame.look();
+    const QColor back = to_qcolor(look.back_color, palette.window().color());
+    painter.fillRect(box, back);
+    const QFont font = font_for(look.font);
+    const int middle = box.top() + QFontMetrics(font).height() / 2;
+    painter.setPen(palette.mid().color());
+    painter.drawRect(QRect(QPoint(box.left(), middle), box.bottomRight()).adjusted(0, 0, -1, -1));
+    if (frame.caption().empty()) return;
+    painter.setFont(font);
+    const QRect caption_box = painter.boundingRect(box.adjusted(8, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                                                   plain(frame.caption()));
+    painter.fillRect(caption_box.adjusted(-2, 0, 2, 0), back);
+    painter.setPen(to_qcolor(look.fore_color, palette.windowText().color()));
+    painter.drawText(caption_box, Qt::AlignLeft | Qt::AlignTop, plain(frame.caption()));
+}
+
+void paint_shape(QPainter& painter, const Control& shape, const QRect& box) {
+    const ControlLook& look = shape.look();
+    painter.setPen(to_qcolor(look.border_color, Qt::black));
+    if (look.fill_style == FillStyle::Solid)
+        painter.setBrush(to_qcolor(look.fill_color, Qt::black));
+    else
+        painter.setBrush(Qt::NoBrush);
+    const QRect outline = box.adjusted(0, 0, -1, -1);
+    if (look.rounded) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        const qreal radius = std::min(box.width(), box.height()) / 4.0;
+        painter.drawRoundedRect(QRectF(outline).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    } else {
+        painter.drawRect(outline);
+    }
+}
+
+void paint_line(QPainter& painter, const Control& line) {
+    painter.setPen(QPen(to_qcolor(line.look().border_color, Qt::black), 1));
+    painter.drawLine(twips_to_pixel(line.x1()), twips_to_pixel(line.y1()), twips_to_pixel(line.x2()),
+                     twips_to_pixel(line.y2()));
+}
+
+// A plain raised button face with its caption; it does nothing when clicked.
+void paint_button(QPainter& painter, const Control& button, const QRect& box, const QPalette& palette) {
+    painter.fillRect(box, palette.button().color());
+    const QRect edge = box.adjusted(0, 0, -1, -1);
+    painter.setPen(palette.light().color());
+    painter.drawLine(edge.topLeft(), edge.topRight());
+    painter.drawLine(edge.topLeft(), edge.bottomLeft());
+    painter.setPen(palette.shadow().color());
+    painter.drawLine(edge.bottomLeft(), edge.bottomRight());
+    painter.drawLine(edge.topRight(), edge.bottomRight());
+    painter.setFont(font_for(button.look().font));
+    painter.setPen(palette.buttonText().color());
+    painter.drawText(box, Qt::AlignCenter, plain(button.caption()));
+}
+
+}  // namespace
+
+std::vector<QString> wrap_at_blanks(const QString& text, const QFontMetrics& metrics, int width, int max_lines) {
+    std::vector<QString> lines;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        qsizetype start = 0;
+        while (static_cast<int>(lines.size()) < max_lines) {
+            // The longest run of whole words from start that fits; at least one word.
+            qsizetype end = paragraph.indexOf(QLatin1Char(' '), start);
+            if (end < 0) end = paragraph.size();
+            qsizetype fit = end;
+            while (fit < paragraph.size()) {
+                qsizetype blank = fit;
+                while (blank < paragraph.size() && paragraph[blank] == QLatin1Char(' ')) ++blank;
+                qsizetype next = paragraph.indexOf(QLatin1Char(' '), blank);
+                if (next < 0) next = paragraph.size();
+                if (metrics.horizontalAdvance(paragraph.mid(start, next - start)) > width) break;
+                fit = next;
+            }
+            lines.push_back(paragraph.mid(start, fit - start));
+            // The blanks at a break belong to neither line.
+            while (fit < paragraph.size() && paragraph[fit] == QLatin1Char(' ')) ++fit;
+            if (fit >= paragraph.size()) break;
+            start = fit;
+        }
+    }
+    return lines;
+}
+
+QRect control_pixels(const Control& control) {
+    if (control.kind() == ControlKind::Line) {
+        const int left = std::min(control.x1(), control.x2());
+        const int top = std::min(control.y1(), control.y2());
+        return twips_to_pixels(RectTw{left, top, std::abs(control.x2() - control.x1()) + twips_per_pixel,
+                                      std::abs(control.y2() - control.y1()) + twips_per_pixel});
+    }
+    return twips_to_pixels(control.rect());
+}
+
+void paint_form(QPainter& painter, const Form& form, PictureCache& pictures, const QRect& exposed,
+                const QPalette& palette) {
+    const WindowLook& look = form.look();
+    painter.fillRect(exposed, to_qcolor(look.back_color, palette.window().color()));
+    if (form.picture()) {
+        const QRect client(0, 0, twips_to_pixel(look.client_width), twips_to_pixel(look.client_height));
+        painter.save();
+        painter.setClipRect(client & exposed);
+        paint_picture(painter, pictures, form.picture(), QPoint(0, 0));
+        painter.restore();
+    }
+
+    const std::vector<Control>& controls = form.controls();
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+        const Control& control = *it;
+        if (!control.visible() || control.kind() == ControlKind::Timer) continue;
+        const QRect box = control_pixels(control);
+        const QRect clip = box & exposed;
+        if (clip.isEmpty()) continue;
+        painter.save();
+        painter.setClipRect(clip);
+        switch (control.kind()) {
+        case ControlKind::Image: paint_picture(painter, pictures, control.picture(), box.topLeft()); break;
+        case ControlKind::Label: paint_label(painter, control, box, palette); break;
+        case ControlKind::TextBox: paint_text_box(painter, control, box, palette); break;
+        case ControlKind::Frame: paint_frame(painter, control, box, palette); break;
+        case ControlKind::Shape: paint_shape(painter, control, box); break;
+        case ControlKind::Line: paint_line(painter, control); break;
+        case ControlKind::CommandButton: paint_button(painter, control, box, palette); break;
+        case ControlKind::Timer: break;
+        }
+        painter.restore();
+    }
+}
+
+}  // namespace tarvik
