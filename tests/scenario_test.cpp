@@ -36,7 +36,7 @@ class Transcript : public testing::TestWithParam<std::string> {};
 TEST_P(Transcript, PlaysAsWritten) {
     std::ifstream file(fs::path(TARVIK_SCENARIO_DIR) / (GetParam() + ".scn"));
     ASSERT_TRUE(file) << "cannot read transcript " << GetParam();
-    tarvik::Driver driver([] { return std::string("12:00:00"); });
+    tarvik::Driver driver([](tarvik::Millis) { return std::string("12:00:00"); });
     std::string line;
     int number = 0;
     int checked = 0;

@@ -11,7 +11,11 @@
 int main() {
     std::setlocale(LC_TIME, "");
     std::ios::sync_with_stdio(false);
-    tarvik::Driver driver(tarvik::local_time_of_day_text);
+    // The wall clock runs on the virtual clock, from the real time at start.
+    const auto started = std::chrono::system_clock::now();
+    tarvik::Driver driver([started](tarvik::Millis virtual_now) {
+        return tarvik::local_time_of_day_text(started + std::chrono::milliseconds(virtual_now));
+    });
     std::string line;
     while (std::getline(std::cin, line)) {
         if (auto answer = driver.execute(line)) {

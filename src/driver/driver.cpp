@@ -1,5 +1,6 @@
 #include "driver/driver.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <vector>
@@ -130,7 +131,8 @@ std::optional<std::string> property_value(const Control& control, const std::str
 
 }  // namespace
 
-Driver::Driver(TimeOfDayText time_of_day) : m_program(new_game(std::move(time_of_day))) {}
+Driver::Driver(TimeOfDayAt time_of_day)
+    : m_program(new_game([this, time_of_day = std::move(time_of_day)] { return time_of_day(m_program->now()); })) {}
 
 std::optional<std::string> Driver::execute(std::string_view line) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
@@ -147,11 +149,11 @@ std::optional<std::string> Driver::execute(std::string_view line) {
         if (!strip(args).empty()) return error("ended takes no arguments");
         return std::string(m_program->ended() ? "yes" : "no");
     }
+    if (m_program->ended()) return error("the program has ended");
     static const std::string_view verbs[] = {"advance", "click", "type", "get", "same", "shown", "loaded"};
     bool known = false;
     for (std::string_view v : verbs) known = known || v == verb;
     if (!known) return error("unknown command " + shown_name(verb));
-    if (m_program->ended()) return error("the program has ended");
 
     if (verb == "advance") return advance(args);
     if (verb == "click") return click(args);
@@ -179,11 +181,11 @@ std::string Driver::click(std::string_view args) {
     long long x = 0, y = 0;
     if (!parse_whole(words[1], x)) return error(shown_name(words[1]) + " is not a whole number");
     if (!parse_whole(words[2], y)) return error(shown_name(words[2]) + " is not a whole number");
-    if (x < -1'000'000'000 || x > 1'000'000'000 || y < -1'000'000'000 || y > 1'000'000'000)
-        return error("the point lies too far outside every window");
     Form* form = m_program->find_form(words[0]);
     if (form == nullptr || !form->visible()) return error(std::string(words[0]) + " is not shown");
-    m_program->click(*form, static_cast<int>(x), static_cast<int>(y));
+    // A point far outside the window stays outside it when brought into range.
+    auto in_range = [](long long v) { return static_cast<int>(std::clamp(v, -1'000'000'000LL, 1'000'000'000LL)); };
+    m_program->click(*form, in_range(x), in_range(y));
     return "ok";
 }
 

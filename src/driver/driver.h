@@ -4,6 +4,7 @@
 // virtual clock. tarvik-driver reads standard input through it, and the
 // scenario tests run their transcripts through the very same code.
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,16 +14,21 @@
 
 namespace tarvik {
 
+// The time of day the wall clock shows, given the virtual milliseconds since
+// the driver started: the driver has no real clock of its own.
+using TimeOfDayAt = std::function<std::string(Millis virtual_now)>;
+
 class Driver {
 public:
-    explicit Driver(TimeOfDayText time_of_day);
+    explicit Driver(TimeOfDayAt time_of_day);
 
     // The answer to one input line, or nothing for a comment or blank line.
     std::optional<std::string> execute(std::string_view line);
 
     Program& program() { return *m_program; }
 
-    // The longest span one advance may cover: a day of game time.
+    // The longest span one advance may cover: a day of game time, which takes
+    // about a second; a longer span would look like a hang to a script.
     static constexpr Millis max_advance = 86'400'000;
 
 private:
