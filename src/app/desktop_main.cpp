@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     std::setlocale(LC_TIME, "");
     QApplication::setQuitOnLastWindowClosed(false);
 
-    std::unique_ptr<tarvik::Program> program = tarvik::new_game(tarvik::local_time_of_day_text);
+    std::unique_ptr<tarvik::Program> program = tarvik::new_game([] { return tarvik::local_time_of_day_text(); });
     tarvik::DesktopShell shell(*program);
     QObject::connect(&shell, &tarvik::DesktopShell::program_ended, &application, &QApplication::quit,
                      Qt::QueuedConnection);

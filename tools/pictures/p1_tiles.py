@@ -131,12 +131,13 @@ def text_outline(s, size, cx, baseline, font=FONT_BOLD, spacing=0.0):
     return pen.getCommands()
 
 
-def painted_words(svg, s, size, cx, baseline, font=FONT_BOLD, edge=2.0, spacing=0.0):
+def painted_words(svg, s, size, cx, baseline, font=FONT_BOLD, edge=2.0, spacing=0.0,
+                  fill=YELLOW, edge_colour=LETTER_EDGE):
     """Yellow letters with a dark orange-brown outline, as on the game's buttons."""
     d = text_outline(s, size, cx, baseline, font, spacing)
-    svg.path(d, fill=LETTER_EDGE, stroke=LETTER_EDGE, width=edge * 2,
+    svg.path(d, fill=edge_colour, stroke=edge_colour, width=edge * 2,
              extra=' stroke-linejoin="round"')
-    svg.path(d, fill=YELLOW)
+    svg.path(d, fill=fill)
 
 
 # ------------------------------------------------------------ shared pieces
@@ -235,20 +236,25 @@ def draw_grey_tile():
 
 
 def draw_empty_lot():
+    """A quiet plot: grass, a few flowers and a small "volno" near the bottom.
+
+    56 of these fill the board at the start, so the tile stays calm and lets
+    built lots stand out. The top rows carry only dark tufts: the city's name
+    is written in yellow over the top of the first board row.
+    """
     svg = Svg()
     grass(svg)
-    # Grass tufts give the plot some texture.
-    for x, y in [(8, 6), (30, 4), (52, 9), (66, 24), (5, 28), (40, 22), (20, 30),
-                 (58, 33), (10, 64), (34, 66), (63, 61), (47, 70), (24, 70)]:
+    for x, y in [(8, 7), (30, 5), (52, 10), (66, 25), (5, 30), (40, 22), (20, 33),
+                 (58, 38), (12, 50), (63, 51), (33, 45)]:
         svg.rect(x, y, 1, 2, DARK_GREEN)
         svg.rect(x + 2, y, 1, 2, DARK_GREEN)
-        svg.rect(x + 1, y - 1, 1, 3, LIGHT_GREEN)
-    for x, y, c in [(12, 12, RED), (24, 18, YELLOW), (46, 8, WHITE), (60, 14, RED),
-                    (36, 28, WHITE), (8, 22, WHITE), (66, 6, YELLOW), (50, 24, YELLOW),
-                    (16, 58, YELLOW), (6, 66, RED), (28, 62, WHITE), (44, 62, RED),
-                    (58, 66, WHITE), (68, 58, YELLOW), (38, 4, RED)]:
+        svg.rect(x + 1, y - 1, 1, 3, DARK_GREEN)
+    for x, y, c in [(14, 40, RED), (49, 31, WHITE), (27, 52, WHITE), (57, 46, RED),
+                    (41, 55, PALE_YELLOW)]:
         flower(svg, x, y, c)
-    painted_words(svg, "volno", 19, 37, 51)
+    # The word small and pale near the bottom, clear of the rows that the lot
+    # below may cover.
+    painted_words(svg, "volno", 11, 37, 69, edge=1.0, fill=PALE_YELLOW, edge_colour=DARK_GREEN)
     return svg
 
 

@@ -220,6 +220,22 @@ def word_picture(letters, width, height, lines, margin=(4, 4), tracking=1.0, edg
     return svg(width, height, body)
 
 
+def population_heading(letters):
+    """The two heading lines, kept clear of what lies over this picture.
+
+    On the main screen the mood face's black square covers the top 13 rows
+    (columns 40-107), and the population figure, centred over screen columns
+    112-233, may reach into columns 112 and up from row 32. So both lines sit
+    in rows 15-63 and left of column 112, centred on column 56, at the size
+    of the panel's other headings.
+    """
+    size = 17.5
+    body = rect(0, 0, 138, 64, BLACK)
+    body += letters.painted("počet", size, 56, 26)
+    body += letters.painted("obyvatel:", size, 56, 50)
+    return svg(138, 64, body)
+
+
 # ------------------------------------------------------------------ sprites
 
 def bush():
@@ -396,7 +412,7 @@ def build_all():
         "menu_button": word_picture(letters, 91, 35, ["menu"], margin=(8, 5), edge=4.0),
         "price_list_button": word_picture(letters, 211, 29, ["ceník budov"], margin=(6, 3)),
         "catalogue_button": word_picture(letters, 193, 31, ["nabídka budov..."], margin=(5, 3)),
-        "population_heading": word_picture(letters, 138, 64, ["počet", "obyvatel:"], margin=(4, 3)),
+        "population_heading": population_heading(letters),
         "bush": bush(),
         "bridge_vertical": bridge_vertical(),
         "bridge_horizontal": bridge_horizontal(),

@@ -612,10 +612,14 @@ def village_scene():
     rng = random.Random(11)
     for _ in range(40):
         x, y = rng.uniform(4, 660), rng.uniform(362, 428)
-        # Keep the flowers off the river.
-        if 160 < x < 320:
+        # Keep the flowers off the river, and off the strip of track that the
+        # rail offer lays over the lower-left corner (columns 0-144, rows 368-396).
+        if 160 < x < 320 or (x < 150 and y < 402):
             continue
         small_flower(svg, round(x) + 0.5, round(y) + 0.5, rng.choice([RED, YELLOW, WHITE]), ORANGE, 1.5)
+    # A few more below that strip, so the left meadow is not bare.
+    for x, y, petal in [(14, 414, WHITE), (42, 426, RED), (70, 410, YELLOW), (88, 428, WHITE), (146, 424, RED)]:
+        small_flower(svg, x + 0.5, y + 0.5, petal, ORANGE, 1.5)
     for x, y, r in [(360, 392, 12), (376, 396, 9), (600, 380, 14), (620, 388, 10), (120, 410, 12)]:
         svg.circle(x, y, r, FIELD_DARK)
         svg.circle(x - r * 0.3, y - r * 0.3, r * 0.4, "#3FAE3F")
