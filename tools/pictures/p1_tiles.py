@@ -817,7 +817,7 @@ def draw_choose_building():
     return caption_tile([("vyber", 17, 33), ("stavbu", 17, 55)], FONT_CONDENSED)
 
 
-def draw_special_buildings():
+def draw_other_buildings():
     return caption_tile([("speciální", 13, 33), ("stavby", 15, 54)], FONT_CONDENSED)
 
 
@@ -840,7 +840,7 @@ TILES = {
     "railway_station": draw_railway_station,
     "bridge": draw_bridge,
     "choose_building": draw_choose_building,
-    "special_buildings": draw_special_buildings,
+    "other_buildings": draw_other_buildings,
 }
 
 
