@@ -1,19 +1,54 @@
 #include "desktop/desktop_shell.h"
 
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
 #include <algorithm>
 #include <limits>
 
 #include "desktop/form_window.h"
 #include "desktop/units.h"
+#include "runtime/layout.h"
 
 namespace tarvik {
 
 bool closing_ends_program(std::string_view form_name) { return form_name == "form1" || form_name == "Form4"; }
 
-DesktopShell::DesktopShell(Program& program) : m_program(program) {
+namespace {
+
+// The shortest time between two wake-ups of the loop: 50 frames a second.
+constexpr Millis frame_ms = 20;
+
+// Starts drawing every picture a window shows when it opens, beside the
+// making of the window.
+void prefetch_pictures(const Form& form, PictureCache& pictures) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal ratio = screen != nullptr ? screen->devicePixelRatio() : 1.0;
+    const auto prefetch = [&](const PictureRef& picture) {
+        if (picture) pictures.prefetch(picture->drawing(), QSize(picture->width_px(), picture->height_px()), ratio);
+    };
+    prefetch(form.picture());
+    // The window's icon and cursor, at their catalogue sizes.
+    for (const std::string* drawing : {&form.look().icon_drawing, &form.look().cursor_drawing}) {
+        auto found = drawing_catalogue().find(*drawing);
+        if (found != drawing_catalogue().end())
+            pictures.prefetch(*drawing, QSize(found->second.width_px, found->second.height_px));
+    }
+    for (const Control& control : form.controls())
+        if (control.kind() == ControlKind::Image && control.visible()) prefetch(control.picture());
+}
+
+}  // namespace
+
+// Reading the installed fonts takes several milliseconds; it runs on a
+// thread of its own while the first window is made and its pictures drawn.
+// The font database serialises every use, so a first text waits for it.
+DesktopShell::DesktopShell(Program& program)
+    : m_program(program), m_font_warm_up([] { QFontDatabase::families(); }) {
     m_due_timer.setSingleShot(true);
     m_due_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_due_timer, &QTimer::timeout, this, [this] {
+        m_last_wake = m_clock.elapsed();
         catch_up();
         after_change();
     });
@@ -22,19 +57,26 @@ DesktopShell::DesktopShell(Program& program) : m_program(program) {
 DesktopShell::~DesktopShell() {
     m_finished = true;
     m_windows.clear();
+    if (m_font_warm_up.joinable()) m_font_warm_up.join();
 }
 
 void DesktopShell::start_clock() {
     m_live = true;
     m_clock.start();
+    m_last_wake = -frame_ms;
     after_change();
 }
 
 // The core catches up with real time before anything else happens, so a
-// click lands after every tick that was due before it.
+// click lands after every tick that was due before it. The ticks held back
+// for the frame all run; a timer later still than that (after a stall) ticks
+// once and keeps its grid.
 void DesktopShell::catch_up() {
     if (!m_live || m_program.ended()) return;
-    m_program.advance(m_clock.elapsed() - m_program.now(), LateTicks::Coalesce);
+    const Millis now = m_clock.elapsed();
+    const Millis held_back_to = std::min(m_planned_wake, now);
+    if (held_back_to > m_program.now()) m_program.advance(held_back_to - m_program.now());
+    m_program.advance(now - m_program.now(), LateTicks::Coalesce);
 }
 
 void DesktopShell::after_change() {
@@ -49,7 +91,8 @@ void DesktopShell::arm_timer() {
         m_due_timer.stop();
         return;
     }
-    const Millis wait = std::max<Millis>(0, *due - m_clock.elapsed());
+    m_planned_wake = std::max(*due, m_last_wake + frame_ms);
+    const Millis wait = std::max<Millis>(0, m_planned_wake - m_clock.elapsed());
     m_due_timer.start(static_cast<int>(std::min<Millis>(wait, std::numeric_limits<int>::max())));
 }
 
@@ -60,6 +103,7 @@ void DesktopShell::step_to(Millis ms) {
 
 FormWindow& DesktopShell::ensure_window(Form& form) {
     if (FormWindow* existing = window_for(form.name())) return *existing;
+    prefetch_pictures(form, m_pictures);
     m_windows.push_back(std::make_unique<FormWindow>(*this, form, m_pictures));
     return *m_windows.back();
 }

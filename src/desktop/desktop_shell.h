@@ -7,6 +7,11 @@
 // The loop belongs to the shell: one single-shot precise QTimer is armed for
 // the core's next due tick and, when it fires, the core is advanced to the
 // time read from a monotonic clock. While no tick is due nothing runs.
+//
+// The loop wakes at most once a frame (20 ms, 50 frames a second): a tick due
+// sooner after the last wake-up waits for the next one and runs there with
+// the others held back, each in order and on its timer's grid, and their
+// changes are painted once. So the 10 ms timers run two ticks a wake-up.
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -15,6 +20,7 @@
 #include <QTimer>
 #include <memory>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "desktop/picture_cache.h"
@@ -74,6 +80,11 @@ private:
     QTimer m_due_timer;
     bool m_live = false;
     bool m_finished = false;
+    // Real times of the last wake-up of the loop and of the next one.
+    Millis m_last_wake = 0;
+    Millis m_planned_wake = 0;
+    // Loads the font database beside the start-up work of the main thread.
+    std::thread m_font_warm_up;
 };
 
 // Closing the main screen or the splash screen with the window manager ends

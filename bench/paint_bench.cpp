@@ -1,0 +1,192 @@
+// Speed of painting: a full frame of the main screen into an 800 x 600 image,
+// and the repaint of one moving sprite, the train, where only the damaged
+// rectangles are painted again.
+//
+// Runs on Qt's offscreen platform unless another one is asked for.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPalette>
+#include <QRegion>
+#include <memory>
+
+#include "desktop/desktop_shell.h"
+#include "desktop/form_painter.h"
+#include "desktop/picture_cache.h"
+#include "desktop/units.h"
+#include "game.h"
+#include "runtime/program.h"
+#include "state/city_state.h"
+
+using namespace tarvik;
+
+namespace {
+
+// The main screen at its busiest: the rail track and the train shown, the
+// station built and the helicopter in the air.
+std::unique_ptr<Program> busy_main_screen() {
+    auto program = new_game([] { return std::string("12:00:00"); });
+    program->advance(12'000);
+    Form& main = program->ensure_form("form1");
+    main["kolej"].set_visible(true);
+    main["vlak"].set_visible(true);
+    main["vrt"].set_visible(true);
+    main["n56"].set_picture(main["nad"].picture());
+    write_flag(main["nn56"], 1);
+    write_flag(main["nn56n"], 1);
+    main["letiste"].set_caption("1");
+    main.take_damage();
+    return program;
+}
+
+QRect main_screen_pixels(const Form& form) {
+    return QRect(0, 0, twips_to_pixel(form.look().client_width), twips_to_pixel(form.look().client_height));
+}
+
+// Every picture rasterised once more, as the first frame after the start
+// has it: a new cache each time.
+void BM_FullFrameCold(benchmark::State& state) {
+    auto program = busy_main_screen();
+    const Form& main = *program->find_form("form1");
+    const QRect frame = main_screen_pixels(main);
+    QImage image(frame.size(), QImage::Format_ARGB32_Premultiplied);
+    const QPalette palette;
+    for (auto _ : state) {
+        PictureCache pictures;
+        QPainter painter(&image);
+        paint_form(painter, main, pictures, frame, palette);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_FullFrameCold)->Unit(benchmark::kMillisecond);
+
+// The frame of a running game: every picture already in the cache.
+void BM_FullFrame(benchmark::State& state) {
+    auto program = busy_main_screen();
+    const Form& main = *program->find_form("form1");
+    const QRect frame = main_screen_pixels(main);
+    QImage image(frame.size(), QImage::Format_ARGB32_Premultiplied);
+    const QPalette palette;
+    PictureCache pictures;
+    {
+        QPainter painter(&image);
+        paint_form(painter, main, pictures, frame, palette);
+    }
+    for (auto _ : state) {
+        QPainter painter(&image);
+        paint_form(painter, main, pictures, frame, palette);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["pixels"] = static_cast<double>(frame.width()) * frame.height();
+    state.counters["pictures_cached"] = static_cast<double>(pictures.size());
+}
+BENCHMARK(BM_FullFrame)->Unit(benchmark::kMicrosecond);
+
+// The same frame through the shell's window (QWidget::render), as the real
+// window paints it.
+void BM_FullFrameShellRender(benchmark::State& state) {
+    auto program = busy_main_screen();
+    DesktopShell shell(*program);
+    benchmark::DoNotOptimize(shell.render("form1"));
+    for (auto _ : state) benchmark::DoNotOptimize(shell.render("form1"));
+}
+BENCHMARK(BM_FullFrameShellRender)->Unit(benchmark::kMicrosecond);
+
+// One frame of the train: it moves 10 twips, the form reports its damage,
+// and only the damaged pixels (the shell's repaint rectangles) are painted.
+void BM_TrainMoveRepaint(benchmark::State& state) {
+    auto program = busy_main_screen();
+    Form& main = *program->find_form("form1");
+    Control& train = main["vlak"];
+    const QRect frame = main_screen_pixels(main);
+    QImage image(frame.size(), QImage::Format_ARGB32_Premultiplied);
+    const QPalette palette;
+    PictureCache pictures;
+    {
+        QPainter painter(&image);
+        paint_form(painter, main, pictures, frame, palette);
+    }
+    const float start = train.left();
+    int step = 0;
+    double damaged_pixels = 0;
+    double damage_rects = 0;
+    for (auto _ : state) {
+        // To and fro over the track, as the game moves it.
+        const RectTw before = train.rect();
+        train.set_left(start - 10.0f * static_cast<float>(step % 100 + 1));
+        ++step;
+        const Damage damage = main.take_damage();
+        QRegion region;
+        if (damage.whole_window) region = QRegion(frame);
+        for (const RectTw& changed : damage.rects) region += repaint_rect(changed);
+        region &= QRegion(frame);
+        // Only the train's old and new rectangles may be painted again.
+        if (region != ((QRegion(repaint_rect(before)) + repaint_rect(train.rect())) & QRegion(frame))) {
+            state.SkipWithError("the repaint is not the train's old and new rectangles");
+            break;
+        }
+        QPainter painter(&image);
+        painter.setClipRegion(region);
+        paint_form(painter, main, pictures, region.boundingRect(), palette);
+        painter.end();
+        for (const QRect& rect : region) damaged_pixels += static_cast<double>(rect.width()) * rect.height();
+        damage_rects += static_cast<double>(damage.rects.size());
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["damaged_px_per_frame"] = benchmark::Counter(damaged_pixels, benchmark::Counter::kAvgIterations);
+    state.counters["damage_rects_per_frame"] = benchmark::Counter(damage_rects, benchmark::Counter::kAvgIterations);
+    state.counters["train_px"] = static_cast<double>(twips_to_pixels(train.rect()).width()) *
+                                 twips_to_pixels(train.rect()).height();
+}
+BENCHMARK(BM_TrainMoveRepaint)->Unit(benchmark::kMicrosecond);
+
+// Real play: the game advances 10 ms at a time with the train and the
+// helicopter moving and every other timer running; each step repaints the
+// damage of the main screen, as the shell does after each tick.
+void BM_PlayTickRepaint(benchmark::State& state) {
+    auto program = busy_main_screen();
+    Form& main = *program->find_form("form1");
+    const QRect frame = main_screen_pixels(main);
+    QImage image(frame.size(), QImage::Format_ARGB32_Premultiplied);
+    const QPalette palette;
+    PictureCache pictures;
+    {
+        QPainter painter(&image);
+        paint_form(painter, main, pictures, frame, palette);
+    }
+    double damaged_pixels = 0;
+    for (auto _ : state) {
+        program->advance(10);
+        const Damage damage = main.take_damage();
+        QRegion region;
+        if (damage.whole_window) region = QRegion(frame);
+        for (const RectTw& changed : damage.rects) region += repaint_rect(changed);
+        region &= QRegion(frame);
+        if (region.isEmpty()) continue;
+        QPainter painter(&image);
+        painter.setClipRegion(region);
+        paint_form(painter, main, pictures, region.boundingRect(), palette);
+        painter.end();
+        for (const QRect& rect : region) damaged_pixels += static_cast<double>(rect.width()) * rect.height();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["damaged_px_per_tick"] = benchmark::Counter(damaged_pixels, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_PlayTickRepaint)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
