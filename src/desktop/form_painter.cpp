@@ -31,6 +31,21 @@ void paint_picture(QPainter& painter, PictureCache& pictures, const PictureRef& 
     painter.drawPixmap(at, pictures.pixmap(picture->drawing(), size, painter.device()->devicePixelRatioF()));
 }
 
+// A line far wider than its box shows only part of itself. Laying out a
+// megabyte-long name on every repaint would stall the window, so such a line
+// is cut to the part that can show (no glyph is narrower than a pixel),
+// around the side its alignment keeps.
+QString visible_part(const QString& line, Alignment alignment, int box_width) {
+    const qsizetype limit = 2 * static_cast<qsizetype>(std::max(box_width, 1)) + 16;
+    if (line.size() <= limit) return line;
+    switch (alignment) {
+    case Alignment::Left: return line.left(limit);
+    case Alignment::Right: return line.right(limit);
+    case Alignment::Center: return line.mid((line.size() - limit) / 2, limit);
+    }
+    return line;
+}
+
 void paint_label(QPainter& painter, const Control& label, const QRect& box, const QPalette& palette) {
     const ControlLook& look = label.look();
     if (look.back_style == BackStyle::Opaque) painter.fillRect(box, to_qcolor(look.back_color, palette.button().color()));
@@ -43,7 +58,8 @@ void paint_label(QPainter& painter, const Control& label, const QRect& box, cons
     const int line_count = (box.height() + metrics.lineSpacing() - 1) / std::max(1, metrics.lineSpacing());
     int top = box.top();
     for (const QString& line : wrap_at_blanks(plain(label.caption()), metrics, box.width(), line_count)) {
-        painter.drawText(QRect(box.left(), top, box.width(), metrics.lineSpacing()), flags, line);
+        painter.drawText(QRect(box.left(), top, box.width(), metrics.lineSpacing()), flags,
+                         visible_part(line, look.alignment, box.width()));
         top += metrics.lineSpacing();
     }
 }
