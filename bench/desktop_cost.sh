@@ -17,6 +17,8 @@
 
 set -u
 
+. "$(dirname "$0")/../tests/real_window/private_display.sh"
+
 if [ $# -lt 1 ] || [ $# -gt 2 ]; then
     echo "usage: $0 BUILD_DIR [STARTS]" >&2
     exit 2
@@ -64,23 +66,7 @@ trap 'exit 2' INT TERM
 
 # A private server on a free display number; -br gives a black root window,
 # which the stopwatch tells apart from a painted window.
-for n in $(seq 160 220); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -br -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do
-        [ -e "/tmp/.X11-unix/X$n" ] && break
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
-        export DISPLAY=":$n"
-        break
-    fi
-    wait "$xvfb_pid" 2>/dev/null
-    xvfb_pid=
-done
-[ -n "$xvfb_pid" ] || die "could not start Xvfb"
+start_private_display 160 220 "$work/xvfb.log" || die "could not start Xvfb"
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR=$work/runtime

@@ -14,6 +14,8 @@
 
 set -u
 
+. "$(dirname "$0")/private_display.sh"
+
 if [ $# -ne 2 ]; then
     echo "usage: $0 TARVIK_BINARY OUTPUT_DIR" >&2
     exit 2
@@ -52,24 +54,7 @@ for tool in Xvfb openbox wmctrl xdotool import convert compare; do
 done
 [ -x "$binary" ] || fail "no program at $binary"
 
-for n in $(seq 141 200); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do
-        [ -e "/tmp/.X11-unix/X$n" ] && break
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
-        export DISPLAY=":$n"
-        break
-    fi
-    # Someone else took the number first: try the next one.
-    wait "$xvfb_pid" 2>/dev/null
-    xvfb_pid=
-done
-[ -n "$xvfb_pid" ] || fail "could not start Xvfb on any display from :141 to :200"
+start_private_display 141 200 "$out/xvfb.log" || fail "could not start Xvfb on any display from :141 to :200"
 say "display $DISPLAY"
 
 # openbox with its stock settings, whatever the user's are.

@@ -9,6 +9,8 @@
 
 set -u
 
+. "$(dirname "$0")/private_display.sh"
+
 if [ $# -ne 2 ]; then
     echo "usage: $0 TARVIK_BINARY OUTPUT_DIR" >&2
     exit 2
@@ -43,24 +45,7 @@ done
 
 if [ -z "${DISPLAY:-}" ] || [ -n "${CI:-}" ]; then
     command -v Xvfb >/dev/null || fail "Xvfb is not installed"
-    for n in $(seq 90 140); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-        xvfb_pid=$!
-        for _ in $(seq 50); do
-            [ -e "/tmp/.X11-unix/X$n" ] && break
-            kill -0 "$xvfb_pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        if [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
-            export DISPLAY=":$n"
-            break
-        fi
-        # Someone else took the number first: try the next one.
-        wait "$xvfb_pid" 2>/dev/null
-        xvfb_pid=
-    done
-    [ -n "$xvfb_pid" ] || fail "could not start Xvfb on any display from :90 to :140"
+    start_private_display 90 140 "$out/xvfb.log" || fail "could not start Xvfb on any display from :90 to :140"
 fi
 echo "real_window: display $DISPLAY"
 
