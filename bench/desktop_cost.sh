@@ -17,7 +17,7 @@
 
 set -u
 
-. "$(dirname "$0")/../tests/real_window/private_display.sh"
+. "$(dirname "$0")/../tests/real_window/x_session.sh"
 
 if [ $# -lt 1 ] || [ $# -gt 2 ]; then
     echo "usage: $0 BUILD_DIR [STARTS]" >&2
@@ -129,20 +129,6 @@ cpu_per_second() {
 
 median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else printf "%.2f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-wait_for_window() {
-    local title=$1 limit=$2 id
-    for _ in $(seq $((limit * 20))); do
-        id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        kill -0 "$program_pid" 2>/dev/null || return 1
-        sleep 0.05
-    done
-    return 1
-}
-
 # A left click at twips X, Y of a window's client area (15 twips a pixel).
 click() {
     local id=$1 x=$2 y=$3
@@ -174,7 +160,7 @@ done
 # --- One long run of tarvik for the CPU windows and its peak memory.
 launch Form4 "$tarvik"
 first_frame_ms >/dev/null
-main=$(wait_for_window Form1 30) || die "the main screen did not appear"
+main=$(find_window Form1 30 "$program_pid") || die "the main screen did not appear"
 sleep 2
 # Beside it, the floor: a bare window whose empty timer wakes it every 10 ms,
 # as the main screen's 10 ms timers do.
@@ -189,7 +175,7 @@ peak_idle=$(peak_kb "$program_pid")
 # Rename the city to the code name: money becomes 20000 within 8 s. The
 # dialogs are closed with their own close boxes, as they cover the lots.
 click "$main" 2300 250
-naming=$(wait_for_window Form2 5) || die "the naming box did not appear"
+naming=$(find_window Form2 5 "$program_pid") || die "the naming box did not appear"
 xdotool windowfocus --sync "$naming" 2>/dev/null
 xdotool key --clearmodifiers ctrl+a || die "could not type"
 xdotool type --delay 20 Kvelin || die "could not type"
@@ -200,14 +186,14 @@ sleep 8.5
 choose() {
     local catalogue
     click "$main" 1500 3700
-    catalogue=$(wait_for_window Form3 5) || die "the catalogue did not appear"
+    catalogue=$(find_window Form3 5 "$program_pid") || die "the catalogue did not appear"
     click "$catalogue" "$1" "$2"
     click "$catalogue" 100 100
 }
 choose 3300 2200
 click "$main" 6840 4300
 click "$main" 4700 5800
-offer=$(wait_for_window Form9 5) || die "the rail offer did not appear"
+offer=$(find_window Form9 5 "$program_pid") || die "the rail offer did not appear"
 click "$offer" 3300 8700
 # The station on lot 56 ("nadrazi"), then an airport on lot 9 ("letiste").
 choose 4800 1550

@@ -14,7 +14,7 @@
 
 set -u
 
-. "$(dirname "$0")/private_display.sh"
+. "$(dirname "$0")/x_session.sh"
 
 if [ $# -ne 2 ]; then
     echo "usage: $0 TARVIK_BINARY OUTPUT_DIR" >&2
@@ -70,22 +70,6 @@ done
 wmctrl -m >/dev/null 2>&1 || fail "no window manager answers"
 say "window manager: $(wmctrl -m | sed -n 's/^Name: //p')"
 
-# The first window that matches a title exactly, waiting up to $2 seconds;
-# --all also finds hidden ones.
-find_window() {
-    local title=$1 limit=$2 visible=--onlyvisible id
-    [ "${3:-}" = --all ] && visible=
-    for _ in $(seq $((limit * 10))); do
-        id=$(xdotool search $visible --name "^$title\$" 2>/dev/null | head -n 1)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        kill -0 "$tarvik_pid" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
-}
 is_shown() { [ -n "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]; }
 
 # A left click at twips X, Y of a window's client area (15 twips a pixel).
@@ -102,7 +86,7 @@ differing() { compare -metric AE -fuzz 8% "$1" "$2" null: 2>&1 | awk '{ print in
 
 "$binary" >"$out/tarvik.log" 2>&1 &
 tarvik_pid=$!
-main=$(find_window Form1 30) || fail "the main screen did not appear"
+main=$(find_window Form1 30 "$tarvik_pid") || fail "the main screen did not appear"
 say "main screen is window $main"
 sleep 1
 
@@ -117,7 +101,7 @@ crop "$out/before.png" "$lot9" "$out/lot9_empty.png"
 
 # The catalogue button, then "tovarny".
 click "$main" 1500 3700
-catalogue=$(find_window Form3 5) || fail "the catalogue did not open"
+catalogue=$(find_window Form3 5 "$tarvik_pid") || fail "the catalogue did not open"
 say "catalogue is window $catalogue"
 click "$catalogue" 3600 2640
 # Lot 9 lies clear of the catalogue.
@@ -142,7 +126,7 @@ for _ in $(seq 30); do
 done
 is_shown Form3 && fail "the catalogue is still shown after the close request"
 kill -0 "$tarvik_pid" 2>/dev/null || fail "tarvik ended when the catalogue was closed"
-hidden=$(find_window Form3 1 --all) || fail "the catalogue window is gone"
+hidden=$(find_window Form3 1 "$tarvik_pid" --all) || fail "the catalogue window is gone"
 [ "$hidden" = "$catalogue" ] || fail "the catalogue window was replaced ($catalogue became $hidden)"
 say "catalogue closed: hidden, still window $hidden"
 
@@ -163,7 +147,7 @@ say "selection intact: lot 1 got a factory too"
 
 # Reopening shows the same window again.
 click "$main" 1500 3700
-again=$(find_window Form3 5) || fail "the catalogue did not reopen"
+again=$(find_window Form3 5 "$tarvik_pid") || fail "the catalogue did not reopen"
 [ "$again" = "$catalogue" ] || fail "reopening showed window $again, not $catalogue"
 say "catalogue reopened as window $again"
 say "PASS"

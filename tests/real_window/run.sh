@@ -9,7 +9,7 @@
 
 set -u
 
-. "$(dirname "$0")/private_display.sh"
+. "$(dirname "$0")/x_session.sh"
 
 if [ $# -ne 2 ]; then
     echo "usage: $0 TARVIK_BINARY OUTPUT_DIR" >&2
@@ -49,21 +49,6 @@ if [ -z "${DISPLAY:-}" ] || [ -n "${CI:-}" ]; then
 fi
 echo "real_window: display $DISPLAY"
 
-# The first window that matches a title exactly, waiting up to $2 seconds.
-wait_for_window() {
-    local title=$1 limit=$2 id
-    for _ in $(seq $((limit * 5))); do
-        id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        kill -0 "$tarvik_pid" 2>/dev/null || return 1
-        sleep 0.2
-    done
-    return 1
-}
-
 # A pixel of a screenshot as "R,G,B".
 pixel() {
     convert "$1" -format "%[fx:round(255*p{$2,$3}.r)],%[fx:round(255*p{$2,$3}.g)],%[fx:round(255*p{$2,$3}.b)]" info:
@@ -72,10 +57,10 @@ pixel() {
 "$binary" >"$out/tarvik.log" 2>&1 &
 tarvik_pid=$!
 
-splash=$(wait_for_window Form4 10) || fail "the splash screen did not appear"
+splash=$(find_window Form4 10 "$tarvik_pid") || fail "the splash screen did not appear"
 echo "real_window: splash screen is window $splash"
 
-main=$(wait_for_window Form1 30) || fail "the main screen did not appear"
+main=$(find_window Form1 30 "$tarvik_pid") || fail "the main screen did not appear"
 echo "real_window: main screen is window $main"
 # Let it paint.
 sleep 1
