@@ -157,15 +157,7 @@ std::vector<QString> wrap_at_blanks(const QString& text, const QFontMetrics& met
     return lines;
 }
 
-QRect control_pixels(const Control& control) {
-    if (control.kind() == ControlKind::Line) {
-        const int left = std::min(control.x1(), control.x2());
-        const int top = std::min(control.y1(), control.y2());
-        return twips_to_pixels(RectTw{left, top, std::abs(control.x2() - control.x1()) + twips_per_pixel,
-                                      std::abs(control.y2() - control.y1()) + twips_per_pixel});
-    }
-    return twips_to_pixels(control.rect());
-}
+QRect control_pixels(const Control& control) { return twips_to_pixels(control.bounds()); }
 
 void paint_form(QPainter& painter, const Form& form, PictureCache& pictures, const QRect& exposed,
                 const QPalette& palette) {

@@ -1,6 +1,8 @@
 #include "runtime/control.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "runtime/form.h"
 
@@ -22,6 +24,12 @@ const char* kind_name(ControlKind kind) {
 
 RectTw Control::rect() const {
     return RectTw{static_cast<int>(std::lround(m_left)), static_cast<int>(std::lround(m_top)), m_width, m_height};
+}
+
+RectTw Control::bounds() const {
+    if (m_kind != ControlKind::Line) return rect();
+    return RectTw{std::min(m_x1, m_x2), std::min(m_y1, m_y2), std::abs(m_x2 - m_x1) + twips_per_pixel,
+                  std::abs(m_y2 - m_y1) + twips_per_pixel};
 }
 
 bool Control::takes_clicks() const {

@@ -69,6 +69,9 @@ public:
 
     // The box in whole twips.
     RectTw rect() const;
+    // What the control covers when drawn: its box, or for a line the box
+    // around its end points, one pixel wide.
+    RectTw bounds() const;
     // Lines, shapes and timers never take clicks; every other kind does over
     // its whole rectangle while it is visible.
     bool takes_clicks() const;

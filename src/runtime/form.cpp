@@ -42,11 +42,7 @@ void Form::note_change(Control& control) {
     if (control.m_dirty) return;
     control.m_dirty = true;
     control.m_dirty_was_visible = control.m_visible;
-    control.m_dirty_from = control.kind() == ControlKind::Line
-                               ? RectTw{std::min(control.x1(), control.x2()), std::min(control.y1(), control.y2()),
-                                        std::abs(control.x2() - control.x1()) + 15,
-                                        std::abs(control.y2() - control.y1()) + 15}
-                               : control.rect();
+    control.m_dirty_from = control.bounds();
     m_dirty.push_back(&control);
 }
 
@@ -67,10 +63,9 @@ Damage Form::take_damage() {
         if (damage.whole_window) continue;
         if (control->m_dirty_was_visible && !control->m_dirty_from.empty())
             damage.rects.push_back(control->m_dirty_from);
-        if (control->visible() && !control->rect().empty() && control->rect() != control->m_dirty_from)
-            damage.rects.push_back(control->rect());
-        else if (control->visible() && !control->m_dirty_was_visible)
-            damage.rects.push_back(control->rect());
+        const RectTw now = control->bounds();
+        if (control->visible() && !now.empty() && (now != control->m_dirty_from || !control->m_dirty_was_visible))
+            damage.rects.push_back(now);
     }
     m_dirty.clear();
     return damage;
