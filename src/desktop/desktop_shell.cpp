@@ -12,12 +12,15 @@
 
 namespace tarvik {
 
-bool closing_ends_program(std::string_view form_name) { return form_name == "form1" || form_name == "Form4"; }
-
 namespace {
 
 // The shortest time between two wake-ups of the loop: 50 frames a second.
 constexpr Millis frame_ms = 20;
+
+// How long a request to bring a window forward may take the window manager:
+// a report of another window's activation in that time was sent before the
+// request was carried out.
+constexpr qint64 activation_grace_ms = 500;
 
 // Starts drawing every picture a window shows when it opens, beside the
 // making of the window.
@@ -120,7 +123,6 @@ void DesktopShell::sync() {
         finish();
         return;
     }
-    std::vector<FormWindow*> newly_shown;
     for (const auto& form : m_program.forms()) {
         const Damage damage = form->take_damage();
         if (!form->visible()) {
@@ -130,22 +132,45 @@ void DesktopShell::sync() {
         FormWindow& window = ensure_window(*form);
         // A text box that changed while shown is part of the damage.
         if (damage.whole_window || !damage.rects.empty()) window.follow_text_boxes();
-        const std::uint64_t serial = m_program.show_serial(*form);
-        if (serial != window.shown_serial()) {
-            window.set_shown_serial(serial);
-            newly_shown.push_back(&window);
-        }
         window.repaint_damage(damage);
     }
-    // Raised in the order the core showed them, the last shown on top.
-    std::sort(newly_shown.begin(), newly_shown.end(),
-              [](const FormWindow* a, const FormWindow* b) { return a->shown_serial() < b->shown_serial(); });
-    for (FormWindow* window : newly_shown) {
-        window->show_as_designed();
-        window->raise();
-        window->activateWindow();
-        window->focus_first_text_field();
+    if (m_program.stacking_serial() != m_stacking_serial) {
+        m_stacking_serial = m_program.stacking_serial();
+        follow_stacking();
     }
+}
+
+// New windows open bottom first, so the window manager stacks them as the
+// core does; the window in front is then raised and activated, also when a
+// show found it open already, and a minimized one is restored.
+void DesktopShell::follow_stacking() {
+    for (Form* form : m_program.stacking()) {
+        FormWindow& window = ensure_window(*form);
+        if (!window.isVisible()) window.show_as_designed();
+    }
+    Form* front = m_program.front();
+    if (front == nullptr) return;
+    FormWindow& window = ensure_window(*front);
+    if (window.isMinimized()) window.show_as_designed();
+    window.raise();
+    if (!window.isActiveWindow()) {
+        window.activateWindow();
+        m_requested_front = &window;
+        m_activation_clock.start();
+    }
+    window.focus_first_text_field();
+}
+
+void DesktopShell::window_activated(FormWindow& window) {
+    if (m_finished) return;
+    if (m_requested_front != nullptr && m_requested_front != &window &&
+        m_activation_clock.elapsed() < activation_grace_ms)
+        return;
+    m_requested_front = nullptr;
+    if (m_program.front() == &window.form()) return;
+    catch_up();
+    m_program.bring_to_front(window.form());
+    after_change();
 }
 
 void DesktopShell::finish() {
@@ -175,17 +200,14 @@ void DesktopShell::click(Form& form, QPointF pixels) {
 
 void DesktopShell::text_edited(Control& text_box, const QString& text) {
     if (m_finished) return;
-    text_box.set_text(text.toStdString());
+    m_program.type(text_box, text.toStdString());
     after_change();
 }
 
 void DesktopShell::close_requested(Form& form) {
     if (m_finished) return;
     catch_up();
-    if (closing_ends_program(form.name()))
-        m_program.end();
-    else
-        m_program.hide(form.name());
+    m_program.request_close(form);
     after_change();
 }
 

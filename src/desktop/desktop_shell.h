@@ -42,9 +42,11 @@ public:
     // Runs the core from real time from now on (the program's time 0 is now).
     void start_clock();
 
-    // The windows follow the core: created when first shown, shown and
-    // raised when newly shown, hidden when hidden; changes are repainted.
-    // Once the program has ended every window closes and finished is sent.
+    // The windows follow the core: created when first shown, hidden when
+    // hidden, the core's front window raised and activated whenever the
+    // core's stacking order changes or a show brings a window forward;
+    // changes are repainted. Once the program has ended every window closes
+    // and program_ended is sent.
     void sync();
     // Virtual time for tests: advances the core to the moment ms, then syncs.
     void step_to(Millis ms);
@@ -57,6 +59,9 @@ public:
     void click(Form& form, QPointF pixels);
     void text_edited(Control& text_box, const QString& text);
     void close_requested(Form& form);
+    // The player activated a window by other means than a click in it (its
+    // title bar, the window manager's keys): it comes to the front.
+    void window_activated(FormWindow& window);
 
     Program& program() { return m_program; }
     PictureCache& pictures() { return m_pictures; }
@@ -71,6 +76,7 @@ private:
     void after_change();
     void arm_timer();
     void finish();
+    void follow_stacking();
     FormWindow& ensure_window(Form& form);
 
     Program& m_program;
@@ -83,12 +89,13 @@ private:
     // Real times of the last wake-up of the loop and of the next one.
     Millis m_last_wake = 0;
     Millis m_planned_wake = 0;
+    // The core's stacking order as the windows last followed it, and the
+    // window the shell last asked the window manager to activate.
+    std::uint64_t m_stacking_serial = 0;
+    FormWindow* m_requested_front = nullptr;
+    QElapsedTimer m_activation_clock;
     // Loads the font database beside the start-up work of the main thread.
     std::thread m_font_warm_up;
 };
-
-// Closing the main screen or the splash screen with the window manager ends
-// the program; closing any other window only hides it.
-bool closing_ends_program(std::string_view form_name);
 
 }  // namespace tarvik

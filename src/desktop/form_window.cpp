@@ -96,7 +96,8 @@ void FormWindow::show_as_designed() {
         if (QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
         showMaximized();
     } else {
-        show();
+        // Also restores a window the player minimized.
+        showNormal();
     }
 }
 
@@ -118,6 +119,15 @@ void FormWindow::paintEvent(QPaintEvent* event) {
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) m_shell.click(m_form, event->position());
+}
+
+// The second press of a double click is no click: the game knows only single
+// clicks, and a double click on a lot must not build and demolish twice.
+void FormWindow::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
+void FormWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) m_shell.window_activated(*this);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

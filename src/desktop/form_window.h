@@ -32,7 +32,8 @@ public:
     // The client area of the design, in logical pixels.
     QRect client_rect() const;
 
-    // Shows the window as its layout says (maximized or at its fixed size).
+    // Shows the window as its layout says (maximized or at its fixed size),
+    // restored if it was minimized.
     void show_as_designed();
     // The text fields follow their text boxes: place, visibility, text.
     void follow_text_boxes();
@@ -44,12 +45,11 @@ public:
     QLineEdit* text_field(std::string_view control_name) const;
     void focus_first_text_field();
 
-    std::uint64_t shown_serial() const { return m_shown_serial; }
-    void set_shown_serial(std::uint64_t serial) { m_shown_serial = serial; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -68,7 +68,6 @@ private:
     PictureCache& m_pictures;
     std::vector<TextField> m_text_fields;
     QRegion m_last_repaint;
-    std::uint64_t m_shown_serial = 0;
 };
 
 }  // namespace tarvik

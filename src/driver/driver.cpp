@@ -11,34 +11,42 @@ namespace tarvik {
 
 namespace {
 
-std::string_view strip(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+bool is_blank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trim(std::string_view text) {
+    while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
     return text;
 }
 
-// Blank-separated words; several blanks count as one.
+// Blank-separated words; several blanks count as one. No command takes more
+// than three words, so counting stops one word past the most a command can
+// use: a malformed line of millions of words costs no list of them all.
+constexpr std::size_t most_words = 4;
+
 std::vector<std::string_view> words_of(std::string_view text) {
     std::vector<std::string_view> words;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (text[i] == ' ' || text[i] == '\t') {
-            ++i;
-            continue;
-        }
-        std::size_t start = i;
-        while (i < text.size() && text[i] != ' ' && text[i] != '\t') ++i;
-        words.push_back(text.substr(start, i - start));
+    text = trim(text);
+    while (!text.empty() && words.size() < most_words) {
+        const std::size_t end = std::min(text.find_first_of(" \t"), text.size());
+        words.push_back(text.substr(0, end));
+        text = trim(text.substr(end));
     }
     return words;
 }
 
-// A name as it may be echoed in an error: short, one line, printable.
+// A name as it may be echoed in an error: short, one line, printable. It is
+// cut at a character boundary, so a name in UTF-8 stays valid UTF-8.
 std::string shown_name(std::string_view name) {
-    std::string out;
-    for (unsigned char c : name.substr(0, 60)) out += (c < 0x20 || c == 0x7f) ? '?' : static_cast<char>(c);
-    if (name.size() > 60) out += "...";
-    return "'" + out + "'";
+    constexpr std::size_t longest = 60;
+    std::size_t cut = std::min(name.size(), longest);
+    const auto continues_a_character = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+    if (cut < name.size())
+        while (cut > 0 && continues_a_character(name[cut])) --cut;
+    std::string out = "'";
+    for (unsigned char c : name.substr(0, cut)) out += (c < 0x20 || c == 0x7f) ? '?' : static_cast<char>(c);
+    if (cut < name.size()) out += "...";
+    return out + "'";
 }
 
 std::string error(const std::string& message) { return "error: " + message; }
@@ -49,6 +57,9 @@ bool parse_whole(std::string_view text, long long& value) {
     return result.ec == std::errc() && result.ptr == text.data() + text.size();
 }
 
+enum class Property { Named, None };
+enum class Needs { Loaded, Shown };
+
 struct Target {
     Form* form = nullptr;
     Control* control = nullptr;
@@ -56,48 +67,50 @@ struct Target {
     std::string failure;  // non-empty when the target cannot be used
 };
 
+// The dot-separated parts of a name; one part more than a name can have is
+// enough to tell that it has too many.
 std::vector<std::string_view> split_dots(std::string_view text) {
     std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    while (true) {
-        std::size_t dot = text.find('.', start);
-        parts.push_back(text.substr(start, dot == std::string_view::npos ? std::string_view::npos : dot - start));
+    while (parts.size() < 4) {
+        const std::size_t dot = text.find('.');
+        parts.push_back(text.substr(0, dot));
         if (dot == std::string_view::npos) break;
-        start = dot + 1;
+        text.remove_prefix(dot + 1);
     }
     return parts;
 }
 
+// The window of a command, without creating it.
+Form* window_named(Program& program, std::string_view name, Needs needs, std::string& failure) {
+    if (!Program::is_form_name(name)) {
+        failure = "there is no window named " + shown_name(name);
+        return nullptr;
+    }
+    Form* form = program.find_form(name);
+    if (needs == Needs::Shown && (form == nullptr || !form->visible()))
+        failure = std::string(name) + " is not shown";
+    else if (form == nullptr)
+        failure = std::string(name) + " is not loaded";
+    return failure.empty() ? form : nullptr;
+}
+
 // Resolves FORM.CONTROL (or FORM.CONTROL.PROPERTY) without creating windows.
-Target resolve(Program& program, std::string_view text, bool with_property, bool need_shown) {
+Target resolve(Program& program, std::string_view text, Property property, Needs needs) {
     Target target;
-    std::vector<std::string_view> parts = split_dots(text);
-    const std::size_t expected = with_property ? 3 : 2;
-    if (parts.size() != expected) {
-        target.failure = with_property ? shown_name(text) + " is not FORM.CONTROL.PROPERTY"
-                                       : shown_name(text) + " is not FORM.CONTROL";
+    const std::vector<std::string_view> parts = split_dots(text);
+    if (parts.size() != (property == Property::Named ? 3u : 2u)) {
+        target.failure = shown_name(text) + (property == Property::Named ? " is not FORM.CONTROL.PROPERTY"
+                                                                         : " is not FORM.CONTROL");
         return target;
     }
-    if (!Program::is_form_name(parts[0])) {
-        target.failure = "there is no window named " + shown_name(parts[0]);
-        return target;
-    }
-    target.form = program.find_form(parts[0]);
-    const std::string form_name(parts[0]);
-    if (need_shown && (target.form == nullptr || !target.form->visible())) {
-        target.failure = form_name + " is not shown";
-        return target;
-    }
-    if (target.form == nullptr) {
-        target.failure = form_name + " is not loaded";
-        return target;
-    }
+    target.form = window_named(program, parts[0], needs, target.failure);
+    if (target.form == nullptr) return target;
     target.control = target.form->find(parts[1]);
     if (target.control == nullptr) {
-        target.failure = form_name + " has no control named " + shown_name(parts[1]);
+        target.failure = std::string(parts[0]) + " has no control named " + shown_name(parts[1]);
         return target;
     }
-    if (with_property) target.property = std::string(parts[2]);
+    if (property == Property::Named) target.property = std::string(parts[2]);
     return target;
 }
 
@@ -131,36 +144,36 @@ std::optional<std::string> property_value(const Control& control, const std::str
 
 }  // namespace
 
+const std::vector<Driver::Command>& Driver::commands() {
+    static const std::vector<Command> table = {
+        {"advance", &Driver::advance}, {"click", &Driver::click}, {"type", &Driver::type},
+        {"get", &Driver::get},         {"same", &Driver::same},   {"shown", &Driver::shown},
+        {"loaded", &Driver::loaded},   {"close", &Driver::close}, {"front", &Driver::front},
+        {"ended", &Driver::ended},
+    };
+    return table;
+}
+
 Driver::Driver(TimeOfDayAt time_of_day)
     : m_program(new_game([this, time_of_day = std::move(time_of_day)] { return time_of_day(m_program->now()); })) {}
 
 std::optional<std::string> Driver::execute(std::string_view line) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    std::string_view content = strip(line);
+    const std::string_view content = trim(line);
     if (content.empty() || content.front() == '#') return std::nullopt;
 
-    std::string_view rest = line;
-    while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t')) rest.remove_prefix(1);
-    std::size_t blank = rest.find_first_of(" \t");
-    std::string_view verb = rest.substr(0, blank);
-    std::string_view args = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
+    // The arguments keep their own blanks: type's text is the rest of the
+    // line after exactly one blank.
+    const std::size_t blank = content.find_first_of(" \t");
+    const std::string_view verb = content.substr(0, blank);
+    const std::size_t verb_end = static_cast<std::size_t>(verb.data() - line.data()) + verb.size();
+    const std::string_view args = blank == std::string_view::npos ? std::string_view() : line.substr(verb_end + 1);
 
-    if (verb == "ended") {
-        if (!strip(args).empty()) return error("ended takes no arguments");
-        return std::string(m_program->ended() ? "yes" : "no");
-    }
-    if (m_program->ended()) return error("the program has ended");
-    static const std::string_view verbs[] = {"advance", "click", "type", "get", "same", "shown", "loaded"};
-    bool known = false;
-    for (std::string_view v : verbs) known = known || v == verb;
-    if (!known) return error("unknown command " + shown_name(verb));
-
-    if (verb == "advance") return advance(args);
-    if (verb == "click") return click(args);
-    if (verb == "type") return type(args);
-    if (verb == "get") return get(args);
-    if (verb == "same") return same(args);
-    return shown(args, verb == "loaded");
+    const auto& table = commands();
+    const auto command = std::find_if(table.begin(), table.end(), [&](const Command& c) { return c.verb == verb; });
+    if (m_program->ended() && verb != "ended") return error("the program has ended");
+    if (command == table.end()) return error("unknown command " + shown_name(verb));
+    return (this->*command->run)(args);
 }
 
 std::string Driver::advance(std::string_view args) {
@@ -181,8 +194,9 @@ std::string Driver::click(std::string_view args) {
     long long x = 0, y = 0;
     if (!parse_whole(words[1], x)) return error(shown_name(words[1]) + " is not a whole number");
     if (!parse_whole(words[2], y)) return error(shown_name(words[2]) + " is not a whole number");
-    Form* form = m_program->find_form(words[0]);
-    if (form == nullptr || !form->visible()) return error(std::string(words[0]) + " is not shown");
+    std::string failure;
+    Form* form = window_named(*m_program, words[0], Needs::Shown, failure);
+    if (form == nullptr) return error(failure);
     // A point far outside the window stays outside it when brought into range.
     auto in_range = [](long long v) { return static_cast<int>(std::clamp(v, -1'000'000'000LL, 1'000'000'000LL)); };
     m_program->click(*form, in_range(x), in_range(y));
@@ -191,22 +205,22 @@ std::string Driver::click(std::string_view args) {
 
 std::string Driver::type(std::string_view args) {
     // TEXT is the rest of the line after exactly one blank; it may be empty.
-    std::size_t blank = args.find(' ');
-    std::string_view target_text = args.substr(0, blank);
-    std::string_view text = blank == std::string_view::npos ? std::string_view() : args.substr(blank + 1);
+    const std::size_t blank = args.find(' ');
+    const std::string_view target_text = args.substr(0, blank);
+    const std::string_view text = blank == std::string_view::npos ? std::string_view() : args.substr(blank + 1);
     if (target_text.empty()) return error("type takes FORM.CONTROL and then the text");
-    Target target = resolve(*m_program, target_text, false, true);
+    Target target = resolve(*m_program, target_text, Property::None, Needs::Shown);
     if (!target.failure.empty()) return error(target.failure);
     if (target.control->kind() != ControlKind::TextBox)
         return error(target.control->name() + " is not a text box");
-    target.control->set_text(text);
+    m_program->type(*target.control, text);
     return "ok";
 }
 
 std::string Driver::get(std::string_view args) {
     auto words = words_of(args);
     if (words.size() != 1) return error("get takes one FORM.CONTROL.PROPERTY");
-    Target target = resolve(*m_program, words[0], true, false);
+    Target target = resolve(*m_program, words[0], Property::Named, Needs::Loaded);
     if (!target.failure.empty()) return error(target.failure);
     auto value = property_value(*target.control, target.property);
     if (!value)
@@ -218,20 +232,48 @@ std::string Driver::get(std::string_view args) {
 std::string Driver::same(std::string_view args) {
     auto words = words_of(args);
     if (words.size() != 2) return error("same takes two controls: same FORM.A FORM.B");
-    Target a = resolve(*m_program, words[0], false, false);
+    Target a = resolve(*m_program, words[0], Property::None, Needs::Loaded);
     if (!a.failure.empty()) return error(a.failure);
-    Target b = resolve(*m_program, words[1], false, false);
+    Target b = resolve(*m_program, words[1], Property::None, Needs::Loaded);
     if (!b.failure.empty()) return error(b.failure);
     return same_picture(a.control->picture(), b.control->picture()) ? "yes" : "no";
 }
 
-std::string Driver::shown(std::string_view args, bool loaded_only) {
+// shown and loaded answer no for a window that has not been created yet.
+std::string Driver::shown(std::string_view args) {
     auto words = words_of(args);
-    if (words.size() != 1) return error(std::string(loaded_only ? "loaded" : "shown") + " takes one window name");
+    if (words.size() != 1) return error("shown takes one window name");
     if (!Program::is_form_name(words[0])) return error("there is no window named " + shown_name(words[0]));
     const Form* form = m_program->find_form(words[0]);
-    if (loaded_only) return form != nullptr ? "yes" : "no";
     return form != nullptr && form->visible() ? "yes" : "no";
+}
+
+std::string Driver::loaded(std::string_view args) {
+    auto words = words_of(args);
+    if (words.size() != 1) return error("loaded takes one window name");
+    if (!Program::is_form_name(words[0])) return error("there is no window named " + shown_name(words[0]));
+    return m_program->find_form(words[0]) != nullptr ? "yes" : "no";
+}
+
+std::string Driver::close(std::string_view args) {
+    auto words = words_of(args);
+    if (words.size() != 1) return error("close takes one window name");
+    std::string failure;
+    Form* form = window_named(*m_program, words[0], Needs::Shown, failure);
+    if (form == nullptr) return error(failure);
+    m_program->request_close(*form);
+    return "ok";
+}
+
+std::string Driver::front(std::string_view args) {
+    if (!trim(args).empty()) return error("front takes no arguments");
+    const Form* form = m_program->front();
+    return form != nullptr ? form->name() : "none";
+}
+
+std::string Driver::ended(std::string_view args) {
+    if (!trim(args).empty()) return error("ended takes no arguments");
+    return m_program->ended() ? "yes" : "no";
 }
 
 }  // namespace tarvik

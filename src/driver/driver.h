@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "runtime/program.h"
 
@@ -32,12 +33,23 @@ public:
     static constexpr Millis max_advance = 86'400'000;
 
 private:
+    // One row a command: its verb and what answers it.
+    struct Command {
+        std::string_view verb;
+        std::string (Driver::*run)(std::string_view args);
+    };
+    static const std::vector<Command>& commands();
+
     std::string advance(std::string_view args);
     std::string click(std::string_view args);
     std::string type(std::string_view args);
     std::string get(std::string_view args);
     std::string same(std::string_view args);
-    std::string shown(std::string_view args, bool loaded_only);
+    std::string shown(std::string_view args);
+    std::string loaded(std::string_view args);
+    std::string close(std::string_view args);
+    std::string front(std::string_view args);
+    std::string ended(std::string_view args);
 
     std::unique_ptr<Program> m_program;
 };

@@ -17,6 +17,9 @@ class Program;
 
 enum class BorderStyle { None, Fixed, Sizable };
 
+// What the window system's close request (title bar, Alt+F4) does to a window.
+enum class CloseRequest { EndProgram, Hide, Ignore };
+
 struct WindowLook {
     std::string caption;
     int client_width = 0;
@@ -24,6 +27,7 @@ struct WindowLook {
     bool maximized = false;
     BorderStyle border = BorderStyle::Sizable;
     bool centred = false;
+    CloseRequest close_request = CloseRequest::Hide;
     Color back_color = Color::system_default();
     std::string picture_drawing;  // empty: no background picture
     FontSpec font;
@@ -46,7 +50,6 @@ public:
     const WindowLook& look() const { return m_look; }
     const PictureRef& picture() const { return m_picture; }
     bool visible() const { return m_visible; }
-    Program& program() { return m_program; }
 
     std::vector<Control>& controls() { return m_controls; }
     const std::vector<Control>& controls() const { return m_controls; }

@@ -200,6 +200,11 @@ void LayoutBuilder::read_window(const std::vector<std::string>& words, Layout& l
             else if (v == "fixed") look.border = BorderStyle::Fixed;
             else if (v == "sizable") look.border = BorderStyle::Sizable;
             else fail("BorderStyle must be none, fixed or sizable");
+        } else if (key == "CloseRequest") {
+            if (v == "end") look.close_request = CloseRequest::EndProgram;
+            else if (v == "hide") look.close_request = CloseRequest::Hide;
+            else if (v == "ignore") look.close_request = CloseRequest::Ignore;
+            else fail("CloseRequest must be end, hide or ignore");
         } else if (key == "StartUpPosition") {
             if (v != "centre" && v != "default") fail("StartUpPosition must be centre or default");
             look.centred = v == "centre";

@@ -59,7 +59,6 @@ Form& Program::ensure_form(std::string_view name) {
 
     Form& created = *form;
     m_forms.push_back(std::move(form));
-    m_show_serials.push_back(0);
     ++m_window_generation;
     register_timers(created);
     run(m_handlers->find(name, {}, Event::Load));
@@ -86,30 +85,51 @@ void Program::reschedule(Form& form, Control& timer) {
 
 void Program::show(std::string_view name) {
     Form& form = ensure_form(name);
-    if (m_ended || form.visible()) return;
-    form.set_visible(true);
-    for (std::size_t i = 0; i < m_forms.size(); ++i)
-        if (m_forms[i].get() == &form) m_show_serials[i] = ++m_next_show_serial;
-    ++m_window_generation;
+    if (m_ended) return;
+    if (!form.visible()) {
+        form.set_visible(true);
+        ++m_window_generation;
+    }
+    take_out_of_stacking(form);
+    m_stacking.push_back(&form);
+    ++m_stacking_serial;
 }
 
 void Program::hide(std::string_view name) {
     Form& form = ensure_form(name);
     if (!form.visible()) return;
     form.set_visible(false);
+    take_out_of_stacking(form);
+    ++m_stacking_serial;
     ++m_window_generation;
 }
 
-std::uint64_t Program::show_serial(const Form& form) const {
-    for (std::size_t i = 0; i < m_forms.size(); ++i)
-        if (m_forms[i].get() == &form) return m_show_serials[i];
-    return 0;
+void Program::take_out_of_stacking(Form& form) {
+    m_stacking.erase(std::remove(m_stacking.begin(), m_stacking.end(), &form), m_stacking.end());
+}
+
+void Program::bring_to_front(Form& form) {
+    if (m_ended || !form.visible() || front() == &form) return;
+    take_out_of_stacking(form);
+    m_stacking.push_back(&form);
+    ++m_stacking_serial;
+}
+
+void Program::request_close(Form& form) {
+    if (m_ended || !form.visible()) return;
+    switch (form.look().close_request) {
+    case CloseRequest::EndProgram: end(); break;
+    case CloseRequest::Hide: hide(form.name()); break;
+    case CloseRequest::Ignore: break;
+    }
 }
 
 void Program::end() {
     if (m_ended) return;
     m_ended = true;
     for (auto& form : m_forms) form->set_visible(false);
+    m_stacking.clear();
+    ++m_stacking_serial;
     ++m_window_generation;
 }
 
@@ -158,8 +178,15 @@ void Program::advance(Millis span, LateTicks late) {
 
 void Program::click(Form& form, int x, int y) {
     if (m_ended || !form.visible()) return;
+    bring_to_front(form);
     Control* control = form.hit_test(x, y);
     if (control != nullptr) run(control->click_handler());
+}
+
+void Program::type(Control& text_box, std::string_view text) {
+    if (m_ended) return;
+    if (text_box.m_form != nullptr) bring_to_front(*text_box.m_form);
+    text_box.set_text(text);
 }
 
 }  // namespace tarvik

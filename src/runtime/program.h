@@ -10,6 +10,12 @@
 // the order in which their timers were registered: windows in the order they
 // loaded, and within a window in layout order (topmost first). A timer's next
 // due time is fixed before its handler runs, so a handler may stop it.
+//
+// Which window is in front: the shown windows lie in a stacking order. A show
+// brings its window to the top, also when it is already shown (never a second
+// window); a click in a shown window, or typing into one of its text boxes,
+// brings that window to the top before anything else happens; hiding takes a
+// window out, and the one below it is in front. The shells mirror the order.
 
 #include <cstdint>
 #include <functional>
@@ -58,9 +64,23 @@ public:
     // Windows in the order they were created.
     const std::vector<std::unique_ptr<Form>>& forms() const { return m_forms; }
 
-    // Modeless and idempotent: showing a shown window changes nothing.
+    // Modeless: a show makes no second window; it brings the window to the top.
     void show(std::string_view name);
     void hide(std::string_view name);
+
+    // The shown windows, bottom first; the last one is in front.
+    const std::vector<Form*>& stacking() const { return m_stacking; }
+    // The window in front, or null when none is shown.
+    Form* front() const { return m_stacking.empty() ? nullptr : m_stacking.back(); }
+    // A shown window activated by the player comes to the top.
+    void bring_to_front(Form& form);
+    // Bumped by every show and by every change of the stacking order, so a
+    // shell can tell cheaply whether to bring a window forward again.
+    std::uint64_t stacking_serial() const { return m_stacking_serial; }
+
+    // The window system's close request (title bar, Alt+F4), carried out as
+    // the window's layout says: end the program, hide the window, or nothing.
+    void request_close(Form& form);
 
     // Ends the program at once: no further handler runs.
     void end();
@@ -73,18 +93,19 @@ public:
     // The due time of the next tick, if any timer runs.
     std::optional<Millis> next_due() const;
 
-    // A left click at x, y twips of a window's client area: the topmost
-    // visible control there takes it and runs its Click handler, if any.
+    // A left click at x, y twips of a shown window's client area: the window
+    // comes to the top, then the topmost visible control there takes the
+    // click and runs its Click handler, if any.
     void click(Form& form, int x, int y);
+    // The player's typing: the text box's window comes to the top, then the
+    // text becomes the text box's whole text.
+    void type(Control& text_box, std::string_view text);
 
     std::string time_of_day_text() const { return m_time_of_day ? m_time_of_day() : std::string(); }
 
     // Bumped whenever a window is shown, hidden or created, so a shell can
     // tell cheaply whether to look at the windows again.
     std::uint64_t window_generation() const { return m_window_generation; }
-    // Bumped each time a hidden window is shown (a shell brings it to front).
-    std::uint64_t show_serial(const Form& form) const;
-
     const HandlerTable& handlers() const { return *m_handlers; }
 
 private:
@@ -103,15 +124,16 @@ private:
     void reschedule(Form& form, Control& timer);
     TimerEntry* earliest_due(Millis limit);
     void run(const Handler* handler);
+    void take_out_of_stacking(Form& form);
 
     std::shared_ptr<const HandlerTable> m_handlers;
     TimeOfDayText m_time_of_day;
     std::vector<std::unique_ptr<Form>> m_forms;
-    std::vector<std::uint64_t> m_show_serials;
+    std::vector<Form*> m_stacking;
+    std::uint64_t m_stacking_serial = 0;
     std::vector<TimerEntry> m_timers;
     std::uint64_t m_next_sequence = 0;
     std::uint64_t m_window_generation = 0;
-    std::uint64_t m_next_show_serial = 0;
     Millis m_now = 0;
     bool m_ended = false;
 };

@@ -106,9 +106,10 @@ TEST_F(Watchers, HijackNeedsTwoAirportsAndIsShownAgainEverySecond) {
     m_game->advance(1000);
     ASSERT_TRUE(shown("Form8"));
     const Form& hijack = *m_game->find_form("Form8");
-    const auto serial = m_game->show_serial(hijack);
-    m_game->advance(3000);
-    EXPECT_EQ(m_game->show_serial(hijack), serial) << "showing a shown dialog changes nothing";
+    m_game->click(*m_main, 6000, 4000);
+    EXPECT_EQ(m_game->front(), m_main) << "a click on the board brings the main screen forward";
+    m_game->advance(1000);
+    EXPECT_EQ(m_game->front(), &hijack) << "the next show brings the dialog in front again";
     EXPECT_EQ(at("Timer8").interval(), 1000) << "the watcher does not stop itself";
 
     // Were it hidden by anything but its own choices, the next tick shows it again.

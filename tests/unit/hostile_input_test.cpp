@@ -98,6 +98,11 @@ TEST_F(HostileInput, EveryMalformedDriverLineGetsOneErrorAndChangesNothing) {
         "type form1",
         "type form1.many text",
         "type Form3.Label3 text",
+        "close",
+        "close Form3",
+        "close form1 Form3",
+        "close Form10",
+        "front form1",
         std::string("\x00\x01\xff\xfe garbage", 12),
         "\xc3\x28 \xa0\xa1",
         std::string(100000, 'x'),
@@ -117,6 +122,47 @@ TEST_F(HostileInput, EveryMalformedDriverLineGetsOneErrorAndChangesNothing) {
     EXPECT_EQ(main.control("many").caption(), money);
     EXPECT_EQ(m_driver.program().now(), now);
     EXPECT_EQ(m_driver.program().forms().size(), windows) << "no window was created";
+}
+
+bool valid_utf8(const std::string& text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        if (length == 0 || i + length > text.size()) return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        i += length;
+    }
+    return true;
+}
+
+TEST_F(HostileInput, ErrorsEchoLongNamesCutAtACharacterBoundary) {
+    // Names of every length around the cut, in characters of two, three and
+    // four bytes, each in every error that echoes a name.
+    for (const std::string character : {"\u017e", "\u20ac", "\U0001F682"}) {
+        for (std::size_t ascii = 50; ascii <= 62; ++ascii) {
+            std::string name(ascii, 'a');
+            for (int i = 0; i < 8; ++i) name += character;
+            ASSERT_TRUE(valid_utf8(name));
+            for (const std::string& line : {name, "advance " + name, "get " + name, "get form1." + name + ".Caption",
+                                            "click " + name + " 1 1", "shown " + name, "close " + name}) {
+                const std::string answer = run(line);
+                EXPECT_EQ(answer.rfind("error: ", 0), 0u) << answer;
+                EXPECT_TRUE(valid_utf8(answer)) << line << " -> " << answer;
+            }
+        }
+    }
+}
+
+TEST_F(HostileInput, ALineOfMillionsOfWordsIsOneError) {
+    std::string words;
+    for (int i = 0; i < 2'000'000; ++i) words += "1 ";
+    for (const char* verb : {"advance ", "click form1 ", "get ", "same ", "shown ", "close "})
+        EXPECT_EQ(run(verb + words).rfind("error: ", 0), 0u) << verb;
+    std::string dots = "get form1";
+    for (int i = 0; i < 2'000'000; ++i) dots += ".x";
+    EXPECT_EQ(run(dots).rfind("error: ", 0), 0u);
+    EXPECT_EQ(run("get form1.many.Caption"), "1000");
 }
 
 TEST_F(HostileInput, ClicksFarOutsideEveryWindowReachNothing) {

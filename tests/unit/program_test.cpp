@@ -35,22 +35,95 @@ TEST(FormLifecycle, CreatedOnFirstTouchWithItsLoadInsideTheTouch) {
     EXPECT_EQ(log.size(), 2u) << "Load runs once";
 }
 
-TEST(FormLifecycle, ShowAndHideAreIdempotentAndKeepState) {
+TEST(FormLifecycle, ShowAndHideKeepStateAndMakeNoSecondWindow) {
     auto program = program_with(std::make_shared<HandlerTable>());
     program->show("Form3");
     Form& form = *program->find_form("Form3");
-    std::uint64_t serial = program->show_serial(form);
+    const std::uint64_t serial = program->stacking_serial();
     program->show("Form3");
-    EXPECT_EQ(program->show_serial(form), serial) << "a second show must not bring the window forward";
+    EXPECT_GT(program->stacking_serial(), serial) << "a second show brings the window forward again";
+    EXPECT_EQ(program->stacking().size(), 1u);
     form["nad"].set_visible(true);
     program->hide("Form3");
     program->hide("Form3");
     EXPECT_FALSE(form.visible());
+    EXPECT_EQ(program->front(), nullptr);
     program->show("Form3");
     EXPECT_TRUE(form.visible());
     EXPECT_TRUE(form["nad"].visible());
-    EXPECT_GT(program->show_serial(form), serial);
     EXPECT_EQ(program->forms().size(), 1u);
+}
+
+std::vector<std::string> stacking_of(const Program& program) {
+    std::vector<std::string> names;
+    for (const Form* form : program.stacking()) names.push_back(form->name());
+    return names;
+}
+
+TEST(Stacking, ShowsClicksTypingAndHidesDecideWhichWindowIsInFront) {
+    auto program = program_with(std::make_shared<HandlerTable>());
+    for (const char* name : {"Form4", "Form3", "Form5", "Form2"}) program->show(name);
+    EXPECT_EQ(stacking_of(*program), (std::vector<std::string>{"Form4", "Form3", "Form5", "Form2"}));
+
+    program->show("Form3");
+    EXPECT_EQ(stacking_of(*program), (std::vector<std::string>{"Form4", "Form5", "Form2", "Form3"}))
+        << "a show of a shown window brings it to the top";
+
+    program->click(program->ensure_form("Form4"), 100, 100);
+    EXPECT_EQ(program->front()->name(), "Form4") << "a click activates its window";
+
+    Form& naming = *program->find_form("Form2");
+    program->type(naming["Text1"], "Praha");
+    EXPECT_EQ(program->front(), &naming) << "typing activates the text box's window";
+    EXPECT_EQ(naming["Text1"].text(), "Praha");
+
+    const std::uint64_t serial = program->stacking_serial();
+    program->bring_to_front(naming);
+    EXPECT_EQ(program->stacking_serial(), serial) << "activating the front window changes nothing";
+
+    program->hide("Form2");
+    EXPECT_EQ(program->front()->name(), "Form4") << "the window below comes in front";
+    program->hide("Form5");
+    program->bring_to_front(*program->find_form("Form5"));
+    program->click(*program->find_form("Form5"), 10, 10);
+    EXPECT_EQ(stacking_of(*program), (std::vector<std::string>{"Form3", "Form4"}))
+        << "a hidden window cannot be activated";
+
+    program->end();
+    EXPECT_TRUE(program->stacking().empty());
+    EXPECT_EQ(program->front(), nullptr);
+}
+
+TEST(CloseRequest, EachWindowDoesWhatItsLayoutSays) {
+    auto program = program_with(std::make_shared<HandlerTable>());
+    for (const char* name : {"Form4", "Form3", "Form6", "Form5", "Form2"}) program->show(name);
+    Form& catalogue = *program->find_form("Form3");
+    catalogue["nad"].set_visible(true);
+    for (const char* name : {"Form2", "Form3", "Form5"}) {
+        program->request_close(*program->find_form(name));
+        EXPECT_FALSE(program->find_form(name)->visible()) << name << " is hidden";
+    }
+    EXPECT_TRUE(catalogue["nad"].visible()) << "hidden, never destroyed";
+    EXPECT_EQ(program->front()->name(), "Form6");
+
+    for (const char* name : {"Form6", "Form7", "Form8", "Form9"}) {
+        program->show(name);
+        program->bring_to_front(*program->find_form("Form4"));
+        program->request_close(*program->find_form(name));
+        EXPECT_TRUE(program->find_form(name)->visible()) << "the dialog " << name << " stays";
+        EXPECT_EQ(program->front()->name(), "Form4") << "and does not come forward";
+    }
+    EXPECT_FALSE(program->ended());
+    program->request_close(*program->find_form("Form4"));
+    EXPECT_TRUE(program->ended()) << "closing the splash screen ends the program";
+
+    auto again = program_with(std::make_shared<HandlerTable>());
+    again->show("form1");
+    again->request_close(again->ensure_form("Form3"));
+    EXPECT_FALSE(again->ended()) << "a close request on a hidden window does nothing";
+    EXPECT_FALSE(again->find_form("Form3")->visible());
+    again->request_close(*again->find_form("form1"));
+    EXPECT_TRUE(again->ended()) << "closing the main screen ends the program";
 }
 
 TEST(Pictures, EveryStoredPictureIsItsOwnObjectAndCopiesShare) {
