@@ -27,17 +27,10 @@ mkdir -p "$out" || exit 2
 xvfb_pid=
 wm_pid=
 tarvik_pid=
-stop() {
-    local pid=$1
-    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    fi
-}
 cleanup() {
-    stop "$tarvik_pid"
-    stop "$wm_pid"
-    stop "$xvfb_pid"
+    stop_process "$tarvik_pid"
+    stop_process "$wm_pid"
+    stop_process "$xvfb_pid"
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM
@@ -57,17 +50,7 @@ done
 start_private_display 141 200 "$out/xvfb.log" || fail "could not start Xvfb on any display from :141 to :200"
 say "display $DISPLAY"
 
-# openbox with its stock settings, whatever the user's are.
-export XDG_CONFIG_HOME=$out/config XDG_CACHE_HOME=$out/cache XDG_RUNTIME_DIR=$out/runtime
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" && mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-openbox --sm-disable >"$out/openbox.log" 2>&1 &
-wm_pid=$!
-for _ in $(seq 50); do
-    wmctrl -m >/dev/null 2>&1 && break
-    kill -0 "$wm_pid" 2>/dev/null || fail "openbox did not start: $(cat "$out/openbox.log")"
-    sleep 0.1
-done
-wmctrl -m >/dev/null 2>&1 || fail "no window manager answers"
+start_window_manager "$out" || fail "openbox did not start: $(cat "$out/openbox.log")"
 say "window manager: $(wmctrl -m | sed -n 's/^Name: //p')"
 
 is_shown() { [ -n "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]; }

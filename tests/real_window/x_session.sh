@@ -1,6 +1,14 @@
 # Sourced by the real-window tests and the desktop cost script: a private X
 # display and the window look-ups they share.
 
+# stop_process PID: ends a process the script started, if it still runs.
+stop_process() {
+    if [ -n "$1" ] && kill -0 "$1" 2>/dev/null; then
+        kill "$1" 2>/dev/null
+        wait "$1" 2>/dev/null
+    fi
+}
+
 # Starts a private Xvfb (1024 x 768, black root window) on the first free
 # display number from FIRST to LAST, logging to LOG. On success it sets
 # xvfb_pid and exports DISPLAY; otherwise xvfb_pid stays empty. The caller
@@ -42,6 +50,23 @@ find_window() {
         fi
         kill -0 "$pid" 2>/dev/null || return 1
         sleep 0.05
+    done
+    return 1
+}
+
+# start_window_manager DIR: starts a private openbox with its stock settings,
+# whatever the user's are, keeping its files in DIR. Sets wm_pid; returns 1
+# when no window manager answers.
+start_window_manager() {
+    local dir=$1
+    export XDG_CONFIG_HOME=$dir/config XDG_CACHE_HOME=$dir/cache XDG_RUNTIME_DIR=$dir/runtime
+    mkdir -p "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" && mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+    openbox --sm-disable >"$dir/openbox.log" 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 50); do
+        wmctrl -m >/dev/null 2>&1 && return 0
+        kill -0 "$wm_pid" 2>/dev/null || return 1
+        sleep 0.1
     done
     return 1
 }
