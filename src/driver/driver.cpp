@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <vector>
 
 #include "game.h"
+#include "runtime/control_properties.h"
 
 namespace tarvik {
 
@@ -114,34 +114,6 @@ Target resolve(Program& program, std::string_view text, Property property, Needs
     return target;
 }
 
-std::string whole_twips(float value) { return std::to_string(std::lround(value)); }
-
-// The value of a property, or nothing when the control has no such property.
-std::optional<std::string> property_value(const Control& control, const std::string& property) {
-    const ControlKind kind = control.kind();
-    if (kind == ControlKind::Timer) {
-        if (property == "Interval") return std::to_string(control.interval());
-        return std::nullopt;
-    }
-    if (property == "Visible") return std::string(control.visible() ? "true" : "false");
-    if (kind == ControlKind::Line) {
-        if (property == "X1") return std::to_string(control.x1());
-        if (property == "Y1") return std::to_string(control.y1());
-        if (property == "X2") return std::to_string(control.x2());
-        if (property == "Y2") return std::to_string(control.y2());
-        return std::nullopt;
-    }
-    if (property == "Left") return whole_twips(control.left());
-    if (property == "Top") return whole_twips(control.top());
-    if (property == "Width") return std::to_string(control.width());
-    if (property == "Height") return std::to_string(control.height());
-    const bool has_caption =
-        kind == ControlKind::Label || kind == ControlKind::Frame || kind == ControlKind::CommandButton;
-    if (property == "Caption" && has_caption) return control.caption();
-    if (property == "Text" && kind == ControlKind::TextBox) return control.text();
-    return std::nullopt;
-}
-
 }  // namespace
 
 const std::vector<Driver::Command>& Driver::commands() {
@@ -222,7 +194,7 @@ std::string Driver::get(std::string_view args) {
     if (words.size() != 1) return error("get takes one FORM.CONTROL.PROPERTY");
     Target target = resolve(*m_program, words[0], Property::Named, Needs::Loaded);
     if (!target.failure.empty()) return error(target.failure);
-    auto value = property_value(*target.control, target.property);
+    auto value = read_control_property(*target.control, target.property);
     if (!value)
         return error(target.control->name() + " (" + kind_name(target.control->kind()) + ") has no property " +
                      shown_name(target.property));

@@ -8,20 +8,6 @@
 
 namespace tarvik {
 
-const char* kind_name(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::Label: return "Label";
-    case ControlKind::Image: return "Image";
-    case ControlKind::Timer: return "Timer";
-    case ControlKind::Frame: return "Frame";
-    case ControlKind::TextBox: return "TextBox";
-    case ControlKind::Shape: return "Shape";
-    case ControlKind::Line: return "Line";
-    case ControlKind::CommandButton: return "CommandButton";
-    }
-    return "control";
-}
-
 RectTw Control::rect() const {
     return RectTw{static_cast<int>(std::lround(m_left)), static_cast<int>(std::lround(m_top)), m_width, m_height};
 }
@@ -30,10 +16,6 @@ RectTw Control::bounds() const {
     if (m_kind != ControlKind::Line) return rect();
     return RectTw{std::min(m_x1, m_x2), std::min(m_y1, m_y2), std::abs(m_x2 - m_x1) + twips_per_pixel,
                   std::abs(m_y2 - m_y1) + twips_per_pixel};
-}
-
-bool Control::takes_clicks() const {
-    return m_kind != ControlKind::Timer && m_kind != ControlKind::Line && m_kind != ControlKind::Shape;
 }
 
 // A hidden control draws nothing, so its changes cost the shell nothing; the
@@ -92,17 +74,16 @@ void Control::set_interval(int interval_ms) {
 }
 
 // A label that sizes itself to its text grows to the right as its caption
-// gets longer. Only fixed-pitch fonts are sized here, where the width follows
-// from the character count alone: a character is 0.6 of the font's pixel size.
+// gets longer, at the width a character has in its design (its design width
+// over its design caption's characters).
 void Control::fit_auto_size() {
-    if (m_kind != ControlKind::Label || !m_look.auto_size) return;
-    if (m_look.font.family != "Lucida Console") return;
-    const double size_px = std::round(m_look.font.size_pt * 96.0 / 72.0);
-    const int char_px = static_cast<int>(std::lround(size_px * 0.6));
-    std::size_t characters = 0;
-    for (unsigned char c : m_caption)
-        if ((c & 0xC0) != 0x80) ++characters;
-    m_width = static_cast<int>(characters) * char_px * twips_per_pixel;
+    if (m_kind != ControlKind::Label || !m_look.auto_size || m_look.char_width <= 0) return;
+    m_width = static_cast<int>(character_count(m_caption)) * m_look.char_width;
+}
+
+std::size_t character_count(std::string_view text) {
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 }  // namespace tarvik

@@ -17,11 +17,14 @@ class Program;
 struct Handler;
 
 enum class ControlKind { Label, Image, Timer, Frame, TextBox, Shape, Line, CommandButton };
+// The layouts name these in the order they are declared (control_properties.cpp).
 enum class Alignment { Left, Right, Center };
 enum class BackStyle { Transparent, Opaque };
 enum class FillStyle { Transparent, Solid };
 
 const char* kind_name(ControlKind kind);
+// Characters of UTF-8 text (its lead bytes).
+std::size_t character_count(std::string_view text);
 
 struct FontSpec {
     std::string family = "MS Sans Serif";
@@ -36,6 +39,8 @@ struct ControlLook {
     BackStyle back_style = BackStyle::Transparent;
     Alignment alignment = Alignment::Left;
     bool auto_size = false;
+    // Twips a character of an AutoSize label takes, from its design.
+    int char_width = 0;
     FontSpec font;
     Color fill_color = Color::rgb(0, 0, 0);
     FillStyle fill_style = FillStyle::Transparent;
@@ -72,8 +77,7 @@ public:
     // What the control covers when drawn: its box, or for a line the box
     // around its end points, one pixel wide.
     RectTw bounds() const;
-    // Lines, shapes and timers never take clicks; every other kind does over
-    // its whole rectangle while it is visible.
+    // Whether the control's kind takes clicks (control_kinds()).
     bool takes_clicks() const;
 
     void set_left(float left);
@@ -92,6 +96,7 @@ public:
 private:
     friend class Form;
     friend class LayoutBuilder;
+    friend struct DesignAccess;
     friend class Program;
 
     void touch();
