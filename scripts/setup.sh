@@ -7,7 +7,8 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation2 fonts-dejavu-core fonts-comic-neue
+    fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra fonts-comic-neue
+    python3 python3-fonttools
     xvfb xauth xdotool x11-utils imagemagick openbox wmctrl libx11-dev
 )
 
