@@ -66,11 +66,6 @@ int BuildingType::change_of(CityValue value) const {
 
 std::span<const BuildingType> building_types() { return kBuildingTypes; }
 
-const BuildingType* find_building_type(std::string_view name) {
-    for (const BuildingType& row : kBuildingTypes)
-        if (row.name == name) return &row;
-    return nullptr;
-}
 
 const BuildingType& railway_station() { return kRailwayStation; }
 const BuildingType& demolition() { return kDemolition; }

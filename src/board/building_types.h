@@ -48,8 +48,6 @@ struct BuildingType {
 
 // The twelve building types in the order in which a lot click tries them.
 std::span<const BuildingType> building_types();
-// Null when no row has that name.
-const BuildingType* find_building_type(std::string_view name);
 
 // Lot 56's station, chosen in the river selection.
 const BuildingType& railway_station();

@@ -181,8 +181,9 @@ void DesktopShell::finish() {
 }
 
 QImage DesktopShell::render(std::string_view form_name) {
-    Form& form = m_program.ensure_form(form_name);
-    FormWindow& window = ensure_window(form);
+    Form* form = m_program.find_form(form_name);
+    if (form == nullptr) return QImage();
+    FormWindow& window = ensure_window(*form);
     window.follow_text_boxes();
     QImage image(window.client_rect().size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);

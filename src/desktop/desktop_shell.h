@@ -52,7 +52,9 @@ public:
     void step_to(Millis ms);
 
     FormWindow* window_for(std::string_view form_name) const;
-    // Paints a window's client area into an image of its design size.
+    // Paints a window's client area into an image of its design size; a
+    // window the core has not created yet gives a null image (drawing it
+    // never creates it).
     QImage render(std::string_view form_name);
 
     // What the windows report.
@@ -63,7 +65,6 @@ public:
     // title bar, the window manager's keys): it comes to the front.
     void window_activated(FormWindow& window);
 
-    Program& program() { return m_program; }
     PictureCache& pictures() { return m_pictures; }
     bool finished() const { return m_finished; }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // Files of assets/ embedded in the binaries at build time, by their path
-// below assets/ ("layouts/form1.layout", "pictures/bush.svg").
+// below assets/ ("layouts/NAME.layout", "pictures/NAME.svg").
 
 #include <optional>
 #include <string_view>

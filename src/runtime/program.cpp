@@ -3,13 +3,21 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "runtime/assets.h"
 #include "runtime/layout.h"
 
 namespace tarvik {
 
+// The windows are those whose layouts are embedded: layouts/NAME.layout.
 const std::vector<std::string>& Program::form_names() {
-    static const std::vector<std::string> names = {"form1", "Form2", "Form3", "Form4", "Form5",
-                                                   "Form6", "Form7", "Form8", "Form9"};
+    static const std::vector<std::string> names = [] {
+        constexpr std::string_view folder = "layouts/", extension = ".layout";
+        std::vector<std::string> found;
+        for (std::string_view path : asset_paths())
+            if (path.starts_with(folder) && path.ends_with(extension))
+                found.emplace_back(path.substr(folder.size(), path.size() - folder.size() - extension.size()));
+        return found;
+    }();
     return names;
 }
 
@@ -59,7 +67,6 @@ Form& Program::ensure_form(std::string_view name) {
 
     Form& created = *form;
     m_forms.push_back(std::move(form));
-    ++m_window_generation;
     register_timers(created);
     run(m_handlers->find(name, {}, Event::Load));
     return created;
@@ -86,10 +93,7 @@ void Program::reschedule(Form& form, Control& timer) {
 void Program::show(std::string_view name) {
     Form& form = ensure_form(name);
     if (m_ended) return;
-    if (!form.visible()) {
-        form.set_visible(true);
-        ++m_window_generation;
-    }
+    form.set_visible(true);
     take_out_of_stacking(form);
     m_stacking.push_back(&form);
     ++m_stacking_serial;
@@ -101,7 +105,6 @@ void Program::hide(std::string_view name) {
     form.set_visible(false);
     take_out_of_stacking(form);
     ++m_stacking_serial;
-    ++m_window_generation;
 }
 
 void Program::take_out_of_stacking(Form& form) {
@@ -130,7 +133,6 @@ void Program::end() {
     for (auto& form : m_forms) form->set_visible(false);
     m_stacking.clear();
     ++m_stacking_serial;
-    ++m_window_generation;
 }
 
 void Program::run(const Handler* handler) {

@@ -103,11 +103,6 @@ public:
 
     std::string time_of_day_text() const { return m_time_of_day ? m_time_of_day() : std::string(); }
 
-    // Bumped whenever a window is shown, hidden or created, so a shell can
-    // tell cheaply whether to look at the windows again.
-    std::uint64_t window_generation() const { return m_window_generation; }
-    const HandlerTable& handlers() const { return *m_handlers; }
-
 private:
     friend class Form;
 
@@ -133,7 +128,6 @@ private:
     std::uint64_t m_stacking_serial = 0;
     std::vector<TimerEntry> m_timers;
     std::uint64_t m_next_sequence = 0;
-    std::uint64_t m_window_generation = 0;
     Millis m_now = 0;
     bool m_ended = false;
 };
