@@ -42,7 +42,7 @@ bool answer_matches(std::string_view expected, std::string_view got);
 std::string mismatch(const std::string& name, const Line& line, const std::string& got);
 
 // The transcripts of tests/scenarios/ by name (the file name without ".scn"),
-// sorted, and the file of one of them.
+// sorted, as CMake found them, and the file of one of them.
 std::vector<std::string> names();
 std::filesystem::path file_of(const std::string& name);
 
