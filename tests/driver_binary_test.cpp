@@ -1,80 +1,81 @@
-// The real tarvik-driver binary plays every transcript of tests/scenarios/:
-// commands on standard input, one answer a line, exit status 0 at the end.
+// The real tarvik-driver binary plays each transcript of tests/scenarios/ as
+// one named test: every line on standard input (comments too, which it must
+// skip), one answer a checked line, exit status 0 at the end of the input.
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include "transcript.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using namespace tarvik::transcript;
 
-struct Check {
-    int line;
-    std::string command;
-    std::string expected;
+struct DriverRun {
+    std::vector<std::string> answers;
+    int status = -1;  // as waitpid reports it
 };
 
-bool matches(const std::string& expected, const std::string& got) {
-    if (!expected.empty() && expected.front() == '!') return !matches(expected.substr(1), got);
-    if (!expected.empty() && expected.back() == '*') return got.rfind(expected.substr(0, expected.size() - 1), 0) == 0;
-    return got == expected;
-}
-
-bool is_comment(const std::string& line) {
-    std::size_t first = line.find_first_not_of(" \t");
-    return first == std::string::npos || line[first] == '#';
-}
-
-TEST(DriverBinary, PlaysEveryTranscriptAndExitsCleanly) {
-    fs::path work = fs::temp_directory_path() / ("tarvik-driver-test-" + std::to_string(::getpid()));
-    fs::create_directories(work);
-    int transcripts = 0;
-    for (const auto& entry : fs::directory_iterator(TARVIK_SCENARIO_DIR)) {
-        if (entry.path().extension() != ".scn") continue;
-        ++transcripts;
-        std::ifstream in(entry.path());
-        std::ofstream commands(work / "in.txt", std::ios::trunc);
-        std::vector<Check> checks;
-        std::string line;
-        int number = 0;
-        while (std::getline(in, line)) {
-            ++number;
-            Check check{number, line, "ok"};
-            if (auto arrow = line.find(" => "); arrow != std::string::npos) {
-                check.command = line.substr(0, arrow);
-                check.expected = line.substr(arrow + 4);
-            } else if (line.size() >= 3 && line.compare(line.size() - 3, 3, " =>") == 0) {
-                check.command = line.substr(0, line.size() - 3);
-                check.expected = "";
-            }
-            commands << check.command << '\n';
-            if (!is_comment(check.command)) checks.push_back(check);
-        }
-        commands.close();
-        std::string run = "'" + std::string(TARVIK_DRIVER_PATH) + "' < '" + (work / "in.txt").string() + "' > '" +
-                          (work / "out.txt").string() + "'";
-        int status = std::system(run.c_str());
-        EXPECT_EQ(status, 0) << entry.path().filename() << ": the driver did not exit 0";
-        std::ifstream out(work / "out.txt");
-        std::size_t index = 0;
-        while (std::getline(out, line) && index < checks.size()) {
-            const Check& check = checks[index++];
-            EXPECT_TRUE(matches(check.expected, line))
-                << entry.path().filename().string() << ":" << check.line << ": sent '" << check.command
-                << "', expected '" << check.expected << "', got '" << line << "'";
-        }
-        EXPECT_EQ(index, checks.size()) << entry.path().filename() << ": fewer answers than commands";
-        EXPECT_FALSE(std::getline(out, line)) << entry.path().filename() << ": more answers than commands";
+// Runs the driver with the given input, one answer a line of its output.
+DriverRun run_driver(const fs::path& input) {
+    DriverRun run;
+    const std::string command = "'" + std::string(TARVIK_DRIVER_PATH) + "' < '" + input.string() + "'";
+    FILE* out = ::popen(command.c_str(), "r");
+    if (out == nullptr) return run;
+    std::string text;
+    char buffer[4096];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, out)) > 0;) text.append(buffer, got);
+    run.status = ::pclose(out);
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        run.answers.push_back(text.substr(start, end - start));
+        start = end + 1;
     }
-    EXPECT_GT(transcripts, 0);
-    fs::remove_all(work);
+    return run;
 }
+
+class DriverBinary : public testing::TestWithParam<std::string> {};
+
+TEST_P(DriverBinary, PlaysAsWritten) {
+    const std::string& name = GetParam();
+    const std::vector<Line> lines = read(file_of(name));
+    const std::vector<Line> checks = checked_lines(lines);
+    ASSERT_FALSE(checks.empty()) << "transcript " << name << " checks nothing";
+
+    const fs::path work = fs::temp_directory_path() / ("tarvik-driver-test-" + std::to_string(::getpid()));
+    fs::create_directories(work);
+    const fs::path input = work / (name + ".in");
+    {
+        std::ofstream commands(input, std::ios::trunc);
+        for (const Line& line : lines) commands << line.command << '\n';
+    }
+    const DriverRun run = run_driver(input);
+    fs::remove_all(work);
+
+    EXPECT_TRUE(WIFEXITED(run.status) && WEXITSTATUS(run.status) == 0)
+        << name << ".scn: the driver did not exit 0 (wait status " << run.status << ")";
+    for (std::size_t i = 0; i < std::min(run.answers.size(), checks.size()); ++i) {
+        if (!answer_matches(*checks[i].expected, run.answers[i])) {
+            ADD_FAILURE() << mismatch(name, checks[i], run.answers[i]);
+            break;
+        }
+    }
+    EXPECT_EQ(run.answers.size(), checks.size())
+        << name << ".scn: " << run.answers.size() << " answers to " << checks.size() << " checked lines";
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, DriverBinary, testing::ValuesIn(names()), test_name);
+
+TEST(DriverBinaryTranscripts, ThereAreTranscriptsToPlay) { EXPECT_FALSE(names().empty()); }
 
 }  // namespace

@@ -6,30 +6,14 @@
 #include <ostream>
 #include <string>
 
-#include "game.h"
+#include "game_fixture.h"
 
 using namespace tarvik;
+using namespace tarvik::testing_game;
 
 namespace {
 
-constexpr Millis main_screen_loads = 12000;
-
-class Animations : public testing::Test {
-protected:
-    void SetUp() override {
-        game = new_game([] { return std::string("12:00:00"); });
-        game->advance(main_screen_loads);
-        main = &game->ensure_form("form1");
-        ASSERT_TRUE(main->visible());
-    }
-
-    void advance_to(Millis offset) { game->advance(main_screen_loads + offset - game->now()); }
-
-    Control& operator[](const char* name) { return (*main)[name]; }
-
-    std::unique_ptr<Program> game;
-    Form* main = nullptr;
-};
+class Animations : public GameTest {};
 
 // --- House template ---------------------------------------------------------
 
@@ -39,13 +23,13 @@ class HouseTemplate : public Animations {
 protected:
     void SetUp() override {
         Animations::SetUp();
-        design = (*this)["d"].picture();
+        design = main("d").picture();
     }
 
     House shows() {
-        const PictureRef& d = (*this)["d"].picture();
-        if (same_picture(d, (*this)["d1"].picture())) return House::Pool;
-        if (same_picture(d, (*this)["d2"].picture())) return House::Flowers;
+        const PictureRef& d = main("d").picture();
+        if (same_picture(d, main("d1").picture())) return House::Pool;
+        if (same_picture(d, main("d2").picture())) return House::Flowers;
         EXPECT_TRUE(same_picture(d, design)) << "d holds a picture of neither source";
         return House::Design;
     }
@@ -66,7 +50,7 @@ protected:
 
 TEST_F(HouseTemplate, StartsWithItsOwnPictureThatMatchesNeitherSource) {
     EXPECT_EQ(shows(), House::Design);
-    EXPECT_EQ((*this)["d"].picture()->drawing(), (*this)["d1"].picture()->drawing()) << "it looks like d1";
+    EXPECT_EQ(main("d").picture()->drawing(), main("d1").picture()->drawing()) << "it looks like d1";
 }
 
 TEST_F(HouseTemplate, FollowsTheScheduleOfAnEightSecondCycle) {
@@ -104,11 +88,11 @@ class TrainTurn : public Animations, public testing::WithParamInterface<TurnCase
 
 TEST_P(TrainTurn, TurnsOnlyStrictlyBeyondEitherEnd) {
     const TurnCase& turn = GetParam();
-    (*this)["vlak"].set_left(turn.left);
-    (*this)["levo"].set_caption(turn.levo_before);
+    main("vlak").set_left(turn.left);
+    main("levo").set_caption(turn.levo_before);
     advance_to(100);  // one sprite tick, the station flag 0
-    EXPECT_EQ((*this)["levo"].caption(), turn.levo_after);
-    EXPECT_EQ((*this)["vlak"].left(), turn.left) << "a standing train is turned but not moved";
+    EXPECT_EQ(main("levo").caption(), turn.levo_after);
+    EXPECT_EQ(main("vlak").left(), turn.left) << "a standing train is turned but not moved";
 }
 
 INSTANTIATE_TEST_SUITE_P(ExactPositions, TrainTurn,
@@ -116,11 +100,11 @@ INSTANTIATE_TEST_SUITE_P(ExactPositions, TrainTurn,
                                          TurnCase{12010.0f, "0", "1"}, TurnCase{12000.0f, "0", "0"}));
 
 TEST_F(Animations, TrainStoppedBeyondAnEndLeavesInTheNewDirection) {
-    Control& vlak = (*this)["vlak"];
+    Control& vlak = main("vlak");
     vlak.set_left(10600.0f);
     advance_to(100);
-    ASSERT_EQ((*this)["levo"].caption(), "0");
-    (*this)["nn56n"].set_caption("1");
+    ASSERT_EQ(main("levo").caption(), "0");
+    main("nn56n").set_caption("1");
     advance_to(150);
     EXPECT_EQ(vlak.left(), 10650.0f);
 }
@@ -128,10 +112,10 @@ TEST_F(Animations, TrainStoppedBeyondAnEndLeavesInTheNewDirection) {
 // --- Helicopter -------------------------------------------------------------
 
 TEST_F(Animations, HelicopterShowsAndMovesOnTheFirstSpriteTickWithAnAirport) {
-    Control& vrt = (*this)["vrt"];
-    (*this)["letiste"].set_caption("1");
-    (*this)["dolu"].set_caption("1");
-    (*this)["prav"].set_caption("1");
+    Control& vrt = main("vrt");
+    main("letiste").set_caption("1");
+    main("dolu").set_caption("1");
+    main("prav").set_caption("1");
     advance_to(99);
     EXPECT_FALSE(vrt.visible());
     advance_to(100);
@@ -141,9 +125,9 @@ TEST_F(Animations, HelicopterShowsAndMovesOnTheFirstSpriteTickWithAnAirport) {
 }
 
 TEST_F(Animations, HelicopterOppositeFlagsCancelOut) {
-    Control& vrt = (*this)["vrt"];
-    (*this)["letiste"].set_caption("1");
-    for (const char* flag : {"nah", "dolu", "lev", "prav"}) (*this)[flag].set_caption("1");
+    Control& vrt = main("vrt");
+    main("letiste").set_caption("1");
+    for (const char* flag : {"nah", "dolu", "lev", "prav"}) main(flag).set_caption("1");
     advance_to(100);
     EXPECT_TRUE(vrt.visible());
     EXPECT_EQ(vrt.left(), 6720.0f);

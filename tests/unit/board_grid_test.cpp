@@ -7,14 +7,16 @@
 #include <algorithm>
 #include <set>
 
-#include "board_fixture.h"
+#include "board/building_types.h"
+#include "game_fixture.h"
+#include "runtime/conversions.h"
 
 using namespace tarvik;
-using namespace tarvik::testing_board;
+using namespace tarvik::testing_game;
 
 namespace {
 
-class Board : public BoardTest {};
+class Board : public GameTest {};
 
 constexpr int kRowTops[] = {600, 1680, 2760, 3840, 5280, 6360, 7440};
 
@@ -64,7 +66,7 @@ TEST_F(Board, ClickInsideEachLotRunsThatLotAlone) {
     set_value("many", 1000000);
     for (int lot = 1; lot <= kLotCount; ++lot) {
         const RectTw box = main(lot_name(lot)).rect();
-        m_program->click(main(), box.left + 555, box.top + 800);
+        click("form1", box.left + 555, box.top + 800);
         for (int other = 1; other <= kLotCount; ++other)
             ASSERT_EQ(main(flag_name(other)).caption(), other <= lot ? "1" : "0")
                 << "click inside lot " << lot << ", flag of lot " << other;
@@ -85,8 +87,8 @@ TEST_F(Board, TemplatesAreHiddenImagesWithPicturesOfTheirOwn) {
     }
     EXPECT_EQ(pictures.size(), std::size(names));
     EXPECT_EQ(main("d").picture()->drawing(), main("d1").picture()->drawing()) << "d starts drawn like d1";
-    EXPECT_FALSE(same_picture(main("post").picture(), main("vyb").picture()));
-    EXPECT_FALSE(same_picture(main("nal").picture(), main("smich").picture()));
+    EXPECT_FALSE(same("post", "vyb"));
+    EXPECT_FALSE(same("nal", "smich"));
 }
 
 // The table as the game has it, row by row, with its update order.

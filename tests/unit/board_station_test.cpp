@@ -3,27 +3,32 @@
 // an empty lot 56 from money 300, and the double outcomes of one click when
 // the lot selection holds a building type or demolition as well.
 
-#include "board_fixture.h"
+#include "board/building_types.h"
+#include "game_fixture.h"
+#include "runtime/conversions.h"
 
 using namespace tarvik;
-using namespace tarvik::testing_board;
+using namespace tarvik::testing_game;
 
 namespace {
 
-class Station : public BoardTest {
+class Station : public GameTest {
 protected:
-    Station() {
-        m_program->click(main(), 1500, 3700);  // the catalogue button
-        m_catalogue = m_program->find_form("Form3");
-        (*m_catalogue)["nad"].set_visible(true);
+    void SetUp() override {
+        GameTest::SetUp();
+        open_catalogue_with_station();
     }
 
-    void pick(int x, int y) { m_program->click(*m_catalogue, x, y); }
+    // The catalogue open, with "nadrazi" shown as accepting the rail offer does.
+    void open_catalogue_with_station() {
+        open_catalogue();
+        control("Form3", "nad").set_visible(true);
+    }
+
+    void pick(int x, int y) { click("Form3", x, y); }
     void pick_station() { pick(5000, 1600); }
 
     bool station_flag() { return main("nn56n").caption() == "1"; }
-
-    Form* m_catalogue = nullptr;
 };
 
 struct Second {
@@ -49,61 +54,56 @@ constexpr Second kSeconds[] = {
 TEST_F(Station, NadraziThenMoneyThreeHundredBuildsTheStationAndLeavesZero) {
     pick_station();
     set_value("many", 299);
-    EXPECT_TRUE(click(56).changed_nothing());
+    EXPECT_TRUE(click_lot(56).changed_nothing());
     EXPECT_EQ(main("nn56").caption(), "0");
 
     set_value("many", 300);
-    LotClickReport report = click(56);
+    LotClickReport report = click_lot(56);
     EXPECT_TRUE(report.station_built);
     EXPECT_EQ(report.built, nullptr);
     EXPECT_FALSE(report.demolished);
-    EXPECT_EQ(city_values(main()), (CityValues{"0", "0", "130", "20", "0", "0", "0"}));
+    EXPECT_EQ(city(), (CityValues{"0", "0", "130", "20", "0", "0", "0"}));
     EXPECT_TRUE(lot_shows(56, "nad"));
     EXPECT_EQ(main("nn56").caption(), "1");
     EXPECT_TRUE(station_flag());
-    EXPECT_TRUE(same_picture(main("post2").picture(), main("nad").picture())) << "the river selection stays";
-    EXPECT_TRUE(same_picture(main("post").picture(), main("vyb").picture()));
+    EXPECT_TRUE(same("post2", "nad")) << "the river selection stays";
+    EXPECT_TRUE(same("post", "vyb"));
 
     set_value("many", 1000);
-    EXPECT_TRUE(click(56).changed_nothing()) << "a built lot 56 takes no second station";
+    EXPECT_TRUE(click_lot(56).changed_nothing()) << "a built lot 56 takes no second station";
 }
 
 TEST_F(Station, NoOtherLotLooksForTheStation) {
     pick_station();
     set_value("many", 100000);
-    for (int lot = 1; lot < kStationLot; ++lot) EXPECT_TRUE(click(lot).changed_nothing()) << "lot " << lot;
+    for (int lot = 1; lot < kStationLot; ++lot) EXPECT_TRUE(click_lot(lot).changed_nothing()) << "lot " << lot;
 }
 
 TEST_F(Station, StationAndASecondBuildingInOneClick) {
     for (const Second& s : kSeconds) {
         SCOPED_TRACE(s.item);
         for (double money : {s.money_for_both - 1, s.money_for_both}) {
-            auto fresh = new_game([] { return std::string("12:00:00"); });
-            fresh->advance(12000);
-            Form& game = fresh->ensure_form("form1");
-            fresh->click(game, 1500, 3700);
-            Form& catalogue = *fresh->find_form("Form3");
-            catalogue["nad"].set_visible(true);
-            fresh->click(catalogue, 5000, 1600);  // nadrazi
-            fresh->click(catalogue, s.x, s.y);
-            game["many"].set_caption(text_form(money));
+            fresh_game();
+            open_catalogue_with_station();
+            pick_station();
+            pick(s.x, s.y);
+            set_value("many", money);
 
-            LotClickReport report = click_lot(game, kStationLot);
+            LotClickReport report = click_lot(kStationLot);
             EXPECT_TRUE(report.station_built) << money;
             EXPECT_FALSE(report.demolished);
-            EXPECT_EQ(game["nn56"].caption(), "1");
-            EXPECT_EQ(game["nn56n"].caption(), "1") << "the train keeps running";
+            EXPECT_EQ(main("nn56").caption(), "1");
+            EXPECT_EQ(main("nn56n").caption(), "1") << "the train keeps running";
             if (money < s.money_for_both) {
                 EXPECT_EQ(report.built, nullptr) << money;
-                EXPECT_EQ(game["many"].caption(), text_form(money - 300));
-                EXPECT_TRUE(same_picture(game["n56"].picture(), game["nad"].picture()));
+                EXPECT_EQ(main("many").caption(), text_form(money - 300));
+                EXPECT_TRUE(same("n56", "nad"));
                 continue;
             }
             ASSERT_NE(report.built, nullptr) << money;
-            EXPECT_TRUE(same_picture(game["n56"].picture(), game[s.template_name].picture()));
-            EXPECT_EQ(city_values(game), (CityValues{text_form(money + s.money), text_form(s.population),
-                                                     text_form(110 + s.mood), text_form(s.income),
-                                                     text_form(s.police), "0", text_form(s.airports)}));
+            EXPECT_TRUE(same("n56", s.template_name));
+            EXPECT_EQ(city(), (CityValues{text_form(money + s.money), text_form(s.population), text_form(110 + s.mood),
+                                          text_form(s.income), text_form(s.police), "0", text_form(s.airports)}));
         }
     }
 }
@@ -112,10 +112,10 @@ TEST_F(Station, StationAndDemolitionInOneClickFromThreeHundredFifty) {
     pick_station();
     pick(4800, 3400);  // bourani
     set_value("many", 350);
-    LotClickReport report = click(56);
+    LotClickReport report = click_lot(56);
     EXPECT_TRUE(report.station_built);
     EXPECT_TRUE(report.demolished);
-    EXPECT_EQ(city_values(main()), (CityValues{"0", "0", "145", "10", "0", "0", "0"}));
+    EXPECT_EQ(city(), (CityValues{"0", "0", "145", "10", "0", "0", "0"}));
     EXPECT_TRUE(lot_shows(56, "nic"));
     EXPECT_EQ(main("nn56").caption(), "0");
     EXPECT_FALSE(station_flag());
@@ -123,10 +123,10 @@ TEST_F(Station, StationAndDemolitionInOneClickFromThreeHundredFifty) {
     // The selections stay: the next click on the empty lot does it again,
     // and with less than 350 the station stays.
     set_value("many", 349);
-    report = click(56);
+    report = click_lot(56);
     EXPECT_TRUE(report.station_built);
     EXPECT_FALSE(report.demolished);
-    EXPECT_EQ(main("many").caption(), "49");
+    EXPECT_EQ(money(), "49");
     EXPECT_TRUE(lot_shows(56, "nad"));
     EXPECT_TRUE(station_flag());
 }
@@ -142,7 +142,7 @@ TEST_F(Station, ItemsThatClearTheRiverSlotBuildNoStation) {
         pick_station();
         pick(item.x, item.y);
         set_value("many", 100000);
-        LotClickReport report = click(56);
+        LotClickReport report = click_lot(56);
         EXPECT_FALSE(report.station_built) << item.name;
         EXPECT_FALSE(station_flag()) << item.name;
         // Empty the lot again for the next item.
@@ -155,35 +155,35 @@ TEST_F(Station, DemolishingLot56AlwaysClearsTheStationFlag) {
     pick_station();
     pick(3800, 700);  // ostatni: the hospital over the station
     set_value("many", 450);
-    click(56);
+    click_lot(56);
     EXPECT_TRUE(lot_shows(56, "n"));
     EXPECT_TRUE(station_flag());
     pick(4800, 3400);  // bourani
     set_value("many", 50);
-    EXPECT_TRUE(click(56).demolished);
+    EXPECT_TRUE(click_lot(56).demolished);
     EXPECT_FALSE(station_flag());
     EXPECT_EQ(main("nn56").caption(), "0");
-    EXPECT_EQ(main("pen").caption(), "10") << "the station's +20 less demolition's 10";
+    EXPECT_EQ(income(), "10") << "the station's +20 less demolition's 10";
 
     // An ordinary building without the station: the flag is written "0" again.
     choose("post2", "vyb");
     choose_lot("t");
     set_value("many", 1000);
-    click(56);
+    click_lot(56);
     EXPECT_FALSE(station_flag());
     choose_lot("nic");
-    EXPECT_TRUE(click(56).demolished);
+    EXPECT_TRUE(click_lot(56).demolished);
     EXPECT_FALSE(station_flag());
 }
 
 TEST_F(Station, BuiltAgainAfterDemolitionLeavesIncomeTenHigherPerCycle) {
     pick_station();
     set_value("many", 10000);
-    click(56);
+    click_lot(56);
     pick(4800, 3400);  // bourani: with the station still chosen for the river
-    click(56);         // demolishes the station
-    EXPECT_EQ(main("pen").caption(), "10");
-    click(56);  // builds and demolishes in the same click
-    EXPECT_EQ(main("pen").caption(), "20");
-    EXPECT_EQ(main("many").caption(), text_form(10000 - 300 - 50 - 350));
+    click_lot(56);  // demolishes the station
+    EXPECT_EQ(income(), "10");
+    click_lot(56);  // builds and demolishes in the same click
+    EXPECT_EQ(income(), "20");
+    EXPECT_EQ(money(), text_form(10000 - 300 - 50 - 350));
 }

@@ -8,47 +8,41 @@
 #include <string>
 
 #include "catalogue/catalogue.h"
-#include "game.h"
-#include "runtime/program.h"
+#include "game_fixture.h"
 
 using namespace tarvik;
+using namespace tarvik::testing_game;
 
 namespace {
 
-class Catalogue : public testing::Test {
+class Catalogue : public GameTest {
 protected:
-    Catalogue() {
-        m_program->advance(12000);
-        m_main = &m_program->ensure_form("form1");
-        m_program->click(*m_main, 1500, 3700);  // the catalogue button
-        m_catalogue = m_program->find_form("Form3");
+    void SetUp() override {
+        GameTest::SetUp();
+        open_catalogue();
+        m_catalogue = game().find_form("Form3");
     }
-
-    Control& main(std::string_view name) { return (*m_main)[name]; }
 
     // Puts markers into both slots: pictures no item ever writes.
     void mark_slots() {
-        main("post").set_picture(main("n1").picture());
-        main("post2").set_picture(main("n2").picture());
+        choose("post", "n1");
+        choose("post2", "n2");
     }
 
     // What a slot holds now: a template's name, "unchanged" for the marker,
     // or "?" for anything else.
     std::string slot(std::string_view slot_name, const char* marker) {
-        const PictureRef& held = main(slot_name).picture();
-        if (same_picture(held, main(marker).picture())) return "unchanged";
+        if (same(slot_name, marker)) return "unchanged";
         for (const char* name : {"d", "t", "n", "p", "h", "m", "l", "pa", "s", "par", "e", "pan", "nic", "vyb", "most",
                                  "nad"})
-            if (same_picture(held, main(name).picture())) return name;
+            if (same(slot_name, name)) return name;
         return "?";
     }
     std::string lot_slot() { return slot("post", "n1"); }
     std::string river_slot() { return slot("post2", "n2"); }
 
-    void click(int x, int y) { m_program->click(*m_catalogue, x, y); }
+    void click(int x, int y) { GameTest::click("Form3", x, y); }
 
-    std::unique_ptr<Program> m_program = new_game([] { return std::string("12:00:00"); });
-    Form* m_main = nullptr;
     Form* m_catalogue = nullptr;
 };
 
@@ -131,19 +125,19 @@ TEST_F(Catalogue, NadraziOnceVisibleTakesItsStripAndClearsTheLotSlot) {
 TEST_F(Catalogue, DomyTakesWhateverPictureTheHouseTemplateHoldsNow) {
     main("d").set_picture(main("d2").picture());
     click(2900, 600);
-    EXPECT_TRUE(same_picture(main("post").picture(), main("d2").picture()));
+    EXPECT_TRUE(same("post", "d2"));
     main("d").set_picture(main("d1").picture());
-    EXPECT_TRUE(same_picture(main("post").picture(), main("d2").picture())) << "the slot keeps the earlier picture";
+    EXPECT_TRUE(same("post", "d2")) << "the slot keeps the earlier picture";
     click(2900, 600);
-    EXPECT_TRUE(same_picture(main("post").picture(), main("d1").picture()));
+    EXPECT_TRUE(same("post", "d1"));
 }
 
 TEST_F(Catalogue, SlotsStartWithTheirOwnPicturesThatMatchNothing) {
-    EXPECT_FALSE(same_picture(main("post").picture(), main("vyb").picture()));
+    EXPECT_FALSE(same("post", "vyb"));
     EXPECT_EQ(main("post").picture()->drawing(), main("vyb").picture()->drawing());
     for (const CatalogueItem& item : catalogue_items()) {
-        EXPECT_FALSE(same_picture(main("post").picture(), main(item.source).picture())) << item.caption;
-        EXPECT_FALSE(same_picture(main("post2").picture(), main(item.source).picture())) << item.caption;
+        EXPECT_FALSE(same("post", item.source)) << item.caption;
+        EXPECT_FALSE(same("post2", item.source)) << item.caption;
     }
 }
 
@@ -153,12 +147,12 @@ TEST_F(Catalogue, CloseHotspotHidesAndReopeningKeepsEverything) {
     click(5000, 1100);  // mosty
     click(100, 100);
     EXPECT_FALSE(m_catalogue->visible());
-    EXPECT_TRUE(m_program->find_form("Form3") == m_catalogue) << "hidden, never destroyed";
-    m_program->click(*m_main, 1500, 3700);
+    EXPECT_TRUE(game().find_form("Form3") == m_catalogue) << "hidden, never destroyed";
+    open_catalogue();
     EXPECT_TRUE(m_catalogue->visible());
     EXPECT_TRUE((*m_catalogue)["nad"].visible());
-    EXPECT_TRUE(same_picture(main("post").picture(), main("nic").picture()));
-    EXPECT_TRUE(same_picture(main("post2").picture(), main("most").picture()));
+    EXPECT_TRUE(same("post", "nic"));
+    EXPECT_TRUE(same("post2", "most"));
     click(734, 494);
     EXPECT_FALSE(m_catalogue->visible()) << "the hotspot's last twip";
 }
@@ -172,7 +166,7 @@ TEST_F(Catalogue, ItemTableMatchesTheLayout) {
         ASSERT_NE(label, nullptr) << item.control;
         EXPECT_EQ(label->caption(), item.caption);
         EXPECT_NE(label->click_handler(), nullptr) << item.control;
-        const Control* source = m_main->find(item.source);
+        const Control* source = main().find(item.source);
         ASSERT_NE(source, nullptr) << item.source;
         EXPECT_FALSE(source->visible()) << item.source;
     }

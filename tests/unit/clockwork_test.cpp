@@ -7,70 +7,51 @@
 #include <string>
 #include <vector>
 
-#include "game.h"
+#include "game_fixture.h"
 
 using namespace tarvik;
+using namespace tarvik::testing_game;
 
 namespace {
 
-constexpr Millis main_screen_loads = 12000;
-
-class Clockwork : public testing::Test {
-protected:
-    void SetUp() override {
-        game = new_game([this] { return time_texts.at(time_calls++ % time_texts.size()); });
-        game->advance(main_screen_loads);
-        main = &game->ensure_form("form1");
-        ASSERT_TRUE(main->visible());
-    }
-
-    // Moves the clock to the given time after the main screen's load.
-    void advance_to(Millis since_load) { game->advance(main_screen_loads + since_load - game->now()); }
-
-    Control& operator[](const char* name) { return (*main)[name]; }
-
-    std::vector<std::string> time_texts{"12:00:00"};
-    std::size_t time_calls = 0;
-    std::unique_ptr<Program> game;
-    Form* main = nullptr;
-};
+class Clockwork : public GameTest {};
 
 TEST_F(Clockwork, IncomeIsAddedEveryTenSecondsAndNotBefore) {
-    (*this)["pen"].set_caption("25");
+    main("pen").set_caption("25");
     advance_to(9999);
-    EXPECT_EQ((*this)["many"].caption(), "1000");
+    EXPECT_EQ(money(), "1000");
     advance_to(10000);
-    EXPECT_EQ((*this)["many"].caption(), "1025");
+    EXPECT_EQ(money(), "1025");
     advance_to(40000);
-    EXPECT_EQ((*this)["many"].caption(), "1100") << "four ticks in all";
+    EXPECT_EQ(money(), "1100") << "four ticks in all";
 }
 
 TEST_F(Clockwork, NegativeIncomeDrivesMoneyBelowZeroWithALeadingMinus) {
-    (*this)["many"].set_caption("5");
-    (*this)["pen"].set_caption("-10");
+    main("many").set_caption("5");
+    main("pen").set_caption("-10");
     advance_to(10000);
-    EXPECT_EQ((*this)["many"].caption(), "-5");
+    EXPECT_EQ(money(), "-5");
     advance_to(20000);
-    EXPECT_EQ((*this)["many"].caption(), "-15");
+    EXPECT_EQ(money(), "-15");
 }
 
 TEST_F(Clockwork, IncomeTickReadsBothValuesLeniently) {
-    (*this)["pen"].set_caption("7 apples");
-    (*this)["many"].set_caption("1000.");
+    main("pen").set_caption("7 apples");
+    main("many").set_caption("1000.");
     advance_to(10000);
-    EXPECT_EQ((*this)["many"].caption(), "1007");
+    EXPECT_EQ(money(), "1007");
 }
 
 TEST_F(Clockwork, WallClockIsBlankUntilItsFirstTickThenFollowsTheTime) {
-    time_texts = {"12:00:01", "12:00:02", "12:00:03"};
-    EXPECT_EQ((*this)["Label3"].caption(), "");
+    set_wall_clock({"12:00:01", "12:00:02", "12:00:03"});
+    EXPECT_EQ(main("Label3").caption(), "");
     advance_to(999);
-    EXPECT_EQ((*this)["Label3"].caption(), "");
+    EXPECT_EQ(main("Label3").caption(), "");
     advance_to(1000);
-    EXPECT_EQ((*this)["Label3"].caption(), "12:00:01");
+    EXPECT_EQ(main("Label3").caption(), "12:00:01");
     advance_to(2000);
-    EXPECT_EQ((*this)["Label3"].caption(), "12:00:02");
-    EXPECT_EQ((*this)["Label3"].width(), 735) << "the clock keeps its box";
+    EXPECT_EQ(main("Label3").caption(), "12:00:02");
+    EXPECT_EQ(main("Label3").width(), 735) << "the clock keeps its box";
 }
 
 // The face after each of a run of ticks, one mood per tick. "design" is the
@@ -88,16 +69,16 @@ void PrintTo(const FaceCase& run, std::ostream* out) {
 class MoodFace : public Clockwork, public testing::WithParamInterface<FaceCase> {
 protected:
     std::string face_name() {
-        const PictureRef& face = (*this)["nal"].picture();
+        const PictureRef& face = main("nal").picture();
         if (same_picture(face, design_face)) return "design";
         for (const char* name : {"smich", "nicmoc", "nas", "velmi"})
-            if (same_picture(face, (*this)[name].picture())) return name;
+            if (same_picture(face, main(name).picture())) return name;
         return "no face";
     }
 
     void SetUp() override {
         Clockwork::SetUp();
-        design_face = (*this)["nal"].picture();
+        design_face = main("nal").picture();
     }
 
     PictureRef design_face;
@@ -107,7 +88,7 @@ TEST_P(MoodFace, FollowsTheTable) {
     const FaceCase& run = GetParam();
     ASSERT_EQ(run.moods.size(), run.faces.size());
     for (std::size_t i = 0; i < run.moods.size(); ++i) {
-        (*this)["nalada"].set_caption(std::to_string(run.moods[i]));
+        main("nalada").set_caption(std::to_string(run.moods[i]));
         advance_to(1000 * static_cast<Millis>(i + 1));
         EXPECT_EQ(face_name(), run.faces[i]) << "after the tick with mood " << run.moods[i];
     }
@@ -125,15 +106,15 @@ INSTANTIATE_TEST_SUITE_P(
                     FaceCase{{-1, 0, 101, 99}, {"velmi", "nicmoc", "smich", "nicmoc"}}));
 
 TEST_F(Clockwork, FaceMatchesSmilingOnlyAfterATickAboveOneHundred) {
-    Control& nal = (*this)["nal"];
-    const Control& smich = (*this)["smich"];
+    Control& nal = main("nal");
+    const Control& smich = main("smich");
     EXPECT_FALSE(same_picture(nal.picture(), smich.picture())) << "the design face is a picture of its own";
     // A house within the first second: mood exactly 100 at the first tick.
-    (*this)["nalada"].set_caption("100");
+    main("nalada").set_caption("100");
     advance_to(3000);
     EXPECT_FALSE(same_picture(nal.picture(), smich.picture()));
     EXPECT_EQ(nal.picture()->drawing(), smich.picture()->drawing()) << "it still looks smiling";
-    (*this)["nalada"].set_caption("101");
+    main("nalada").set_caption("101");
     advance_to(3999);
     EXPECT_FALSE(same_picture(nal.picture(), smich.picture()));
     advance_to(4000);

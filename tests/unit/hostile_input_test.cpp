@@ -7,34 +7,27 @@
 #include <string>
 #include <vector>
 
-#include "driver/driver.h"
+#include "game_fixture.h"
 
 using namespace tarvik;
+using namespace tarvik::testing_game;
 
 namespace {
 
-class HostileInput : public testing::Test {
+class HostileInput : public GameTest {
 protected:
     void SetUp() override {
-        ASSERT_EQ(run("advance 12000"), "ok");
+        GameTest::SetUp();
         ASSERT_EQ(run("click form1 2300 250"), "ok");  // open the naming box
-    }
-
-    std::string run(const std::string& line) {
-        auto answer = m_driver.execute(line);
-        return answer ? *answer : std::string("<no answer>");
     }
 
     // Types NAME and confirms it with "ok".
     void name_city(const std::string& name) {
-        Form& naming = *m_driver.program().find_form("Form2");
-        naming.control("Text1").set_text(name);
-        m_driver.program().click(naming, 3450, 1500);
+        control("Form2", "Text1").set_text(name);
+        click("Form2", 3450, 1500);
     }
 
-    Control& title() { return m_driver.program().find_form("form1")->control("Label11"); }
-
-    Driver m_driver{[](tarvik::Millis) { return std::string("12:00:00"); }};
+    Control& title() { return main("Label11"); }
 };
 
 }  // namespace
@@ -108,20 +101,19 @@ TEST_F(HostileInput, EveryMalformedDriverLineGetsOneErrorAndChangesNothing) {
         std::string(100000, 'x'),
         "ADVANCE 10",
     };
-    Form& main = *m_driver.program().find_form("form1");
-    const std::string money = main.control("many").caption();
-    const Millis now = m_driver.program().now();
-    const std::size_t windows = m_driver.program().forms().size();
+    const std::string money = this->money();
+    const Millis now = game().now();
+    const std::size_t windows = game().forms().size();
     for (const std::string& line : lines) {
-        auto answer = m_driver.execute(line);
+        auto answer = driver().execute(line);
         ASSERT_TRUE(answer.has_value()) << line.substr(0, 40);
         EXPECT_EQ(answer->rfind("error: ", 0), 0u) << line.substr(0, 40) << " -> " << *answer;
         EXPECT_EQ(answer->find('\n'), std::string::npos);
         EXPECT_LT(answer->size(), 300u) << "errors stay short";
     }
-    EXPECT_EQ(main.control("many").caption(), money);
-    EXPECT_EQ(m_driver.program().now(), now);
-    EXPECT_EQ(m_driver.program().forms().size(), windows) << "no window was created";
+    EXPECT_EQ(this->money(), money);
+    EXPECT_EQ(game().now(), now);
+    EXPECT_EQ(game().forms().size(), windows) << "no window was created";
 }
 
 bool valid_utf8(const std::string& text) {

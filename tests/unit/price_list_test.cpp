@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "game.h"
-#include "runtime/program.h"
+#include "game_fixture.h"
 
 using namespace tarvik;
+using namespace tarvik::testing_game;
 
 namespace {
 
@@ -48,20 +48,13 @@ const Row rows[] = {
     {"Label23", 240, 3480, 3855, 375, "nadrazi-nalada:20,vydelava:20,stoji:300"},
 };
 
-class PriceList : public testing::Test {
+class PriceList : public GameTest {
 protected:
-    PriceList() { m_program->advance(12000); }
-
-    Form& main() { return m_program->ensure_form("form1"); }
-    bool shown() {
-        const Form* form = m_program->find_form("Form5");
-        return form != nullptr && form->visible();
-    }
-    void open() { m_program->click(main(), 3600, 200); }
-    void click(int x, int y) { m_program->click(*m_program->find_form("Form5"), x, y); }
+    void open() { click("form1", 3600, 200); }
+    void click_list(int x, int y) { click("Form5", x, y); }
 
     void expect_rows() {
-        Form& list = *m_program->find_form("Form5");
+        Form& list = form("Form5");
         for (const Row& row : rows) {
             const Control& label = list[row.name];
             EXPECT_EQ(label.caption(), row.caption) << row.name;
@@ -71,23 +64,21 @@ protected:
             EXPECT_EQ(label.look().font.size_pt, std::string(row.name) == "Label1" ? 9.75 : 8.25) << row.name;
         }
     }
-
-    std::unique_ptr<Program> m_program = new_game([] { return std::string("12:00:00"); });
 };
 
 }  // namespace
 
 TEST_F(PriceList, OpensFromTheButtonLeftOfTheTitleOnly) {
-    m_program->click(main(), 5000, 200);
-    EXPECT_EQ(m_program->find_form("Form5"), nullptr) << "the title covers the button's right part";
+    click("form1", 5000, 200);
+    EXPECT_FALSE(loaded("Form5")) << "the title covers the button's right part";
     open();
-    ASSERT_TRUE(shown());
+    ASSERT_TRUE(shown("Form5"));
     expect_rows();
 }
 
 TEST_F(PriceList, TheWindowAndItsCloseMark) {
     open();
-    Form& list = *m_program->find_form("Form5");
+    Form& list = form("Form5");
     EXPECT_EQ(list.look().caption, "Form5");
     EXPECT_EQ(list.look().client_width, 4275);
     EXPECT_EQ(list.look().client_height, 3975);
@@ -124,27 +115,27 @@ TEST_F(PriceList, TheWindowAndItsCloseMark) {
 TEST_F(PriceList, ClosesOnlyThroughItsHotspot) {
     open();
     for (auto [x, y] : {std::pair{615, 300}, {300, 615}, {2000, 2000}, {1500, 300}, {4274, 3974}, {700, 550}}) {
-        click(x, y);
-        EXPECT_TRUE(shown()) << "a click at " << x << ", " << y << " must not close the price list";
+        click_list(x, y);
+        EXPECT_TRUE(shown("Form5")) << "a click at " << x << ", " << y << " must not close the price list";
     }
     for (auto [x, y] : {std::pair{0, 0}, {240, 240}, {614, 614}, {400, 550}}) {
         open();
-        ASSERT_TRUE(shown());
-        click(x, y);
-        EXPECT_FALSE(shown()) << "a click at " << x << ", " << y << " closes the price list";
+        ASSERT_TRUE(shown("Form5"));
+        click_list(x, y);
+        EXPECT_FALSE(shown("Form5")) << "a click at " << x << ", " << y << " closes the price list";
     }
 }
 
 TEST_F(PriceList, ReopensTheSameWindowUnchanged) {
     open();
-    Form* first = m_program->find_form("Form5");
-    click(300, 300);
-    ASSERT_FALSE(shown());
-    main()["many"].set_caption("5");
+    Form* first = &form("Form5");
+    click_list(300, 300);
+    ASSERT_FALSE(shown("Form5"));
+    main("many").set_caption("5");
     open();
-    ASSERT_TRUE(shown());
-    EXPECT_EQ(m_program->find_form("Form5"), first);
+    ASSERT_TRUE(shown("Form5"));
+    EXPECT_EQ(game().find_form("Form5"), first);
     open();
-    EXPECT_TRUE(shown()) << "a second press while open keeps it open";
+    EXPECT_TRUE(shown("Form5")) << "a second press while open keeps it open";
     expect_rows();
 }

@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "game.h"
-#include "runtime/program.h"
+#include "game_fixture.h"
 
 using namespace tarvik;
+using namespace tarvik::testing_game;
 
 namespace {
 
@@ -26,35 +26,26 @@ constexpr SpotPoint open_river[] = {
     {13, 9735, 4800}, {14, 9735, 3720}, {15, 9960, 2960},  {16, 10680, 2960}, {17, 11640, 2960},
 };
 
-class River : public testing::Test {
+class River : public GameTest {
 protected:
-    River() {
-        m_program->advance(12000);
-        m_main = &m_program->ensure_form("form1");
-    }
-
-    Control& main(const std::string& name) { return (*m_main)[name]; }
     static std::string spot_name(int spot) { return "m" + std::to_string(spot); }
-    static std::string flag_name(int spot) { return "mm" + std::to_string(spot); }
+    static std::string spot_flag_name(int spot) { return "mm" + std::to_string(spot); }
 
     // What the catalogue item "mosty" does.
-    void choose_bridge() { main("post2").set_picture(main("most").picture()); }
-    void click(int x, int y) { m_program->click(*m_main, x, y); }
+    void choose_bridge() { choose("post2", "most"); }
+    void click(int x, int y) { GameTest::click("form1", x, y); }
     void click_spot(int spot) {
         const SpotPoint& point = open_river[spot - 1];
         click(point.x, point.y);
     }
     std::string at(int x, int y) {
-        Control* control = m_main->hit_test(x, y);
+        Control* control = main().hit_test(x, y);
         return control == nullptr ? std::string("(none)") : control->name();
     }
     void expect_free(int spot) {
-        EXPECT_EQ(main(flag_name(spot)).caption(), "0") << "spot " << spot;
+        EXPECT_EQ(main(spot_flag_name(spot)).caption(), "0") << "spot " << spot;
         EXPECT_EQ(main(spot_name(spot)).picture(), nullptr) << "spot " << spot;
     }
-
-    std::unique_ptr<Program> m_program = new_game([] { return std::string("12:00:00"); });
-    Form* m_main = nullptr;
 };
 
 }  // namespace
@@ -65,7 +56,7 @@ TEST_F(River, EverySpotTakesClicksOnItsOpenRiverBeforeAndAfterItsBridge) {
     for (const SpotPoint& point : open_river) {
         EXPECT_EQ(at(point.x, point.y), spot_name(point.spot)) << "free spot " << point.spot;
         click(point.x, point.y);
-        EXPECT_EQ(main(flag_name(point.spot)).caption(), "1") << "spot " << point.spot;
+        EXPECT_EQ(main(spot_flag_name(point.spot)).caption(), "1") << "spot " << point.spot;
         EXPECT_EQ(at(point.x, point.y), spot_name(point.spot)) << "bridged spot " << point.spot;
     }
 }
@@ -81,12 +72,12 @@ TEST_F(River, LotsAndTheHomeMarkLieAboveTheSpots) {
     EXPECT_EQ(at(6365, 5120), "m7") << "spot 7 lies above spot 6 where they overlap";
 
     choose_bridge();
-    const std::string money = main("many").caption();
+    const std::string money_before = money();
     click(3240, 4700);
     click(3240, 5400);
     click(9900, 4800);
     click(6540, 5160);
-    EXPECT_EQ(main("many").caption(), money);
+    EXPECT_EQ(money(), money_before);
     expect_free(1);
     expect_free(7);
     expect_free(13);
@@ -98,8 +89,8 @@ TEST_F(River, ABridgeCosts200AndGives15Mood) {
     choose_bridge();
     main("many").set_caption("200");
     click_spot(5);
-    EXPECT_EQ(main("many").caption(), "0");
-    EXPECT_EQ(main("nalada").caption(), "125");
+    EXPECT_EQ(money(), "0");
+    EXPECT_EQ(mood(), "125");
     EXPECT_EQ(main("mm5").caption(), "1");
     Control& spot = main("m5");
     EXPECT_TRUE(same_picture(spot.picture(), main("most1").picture()));
@@ -107,9 +98,9 @@ TEST_F(River, ABridgeCosts200AndGives15Mood) {
     EXPECT_EQ(spot.top(), 4800);
     EXPECT_EQ(spot.width(), 225);
     EXPECT_EQ(spot.height(), 765);
-    EXPECT_TRUE(same_picture(main("post2").picture(), main("most").picture())) << "the bridge stays chosen";
+    EXPECT_TRUE(same("post2", "most")) << "the bridge stays chosen";
     EXPECT_EQ(main("lid").caption(), "0");
-    EXPECT_EQ(main("pen").caption(), "0");
+    EXPECT_EQ(income(), "0");
     for (int other = 1; other <= 17; ++other)
         if (other != 5) expect_free(other);
 }
@@ -118,14 +109,14 @@ TEST_F(River, RefusedClicksChangeNothing) {
     // Not chosen: the river selection's own design picture matches nothing.
     click_spot(1);
     expect_free(1);
-    EXPECT_EQ(main("many").caption(), "1000");
+    EXPECT_EQ(money(), "1000");
 
     choose_bridge();
     main("many").set_caption("199");
     click_spot(1);
     expect_free(1);
-    EXPECT_EQ(main("many").caption(), "199");
-    EXPECT_EQ(main("nalada").caption(), "110");
+    EXPECT_EQ(money(), "199");
+    EXPECT_EQ(mood(), "110");
 
     main("many").set_caption("1000");
     main("post2").set_picture(main("vyb").picture());
@@ -134,10 +125,10 @@ TEST_F(River, RefusedClicksChangeNothing) {
 
     choose_bridge();
     click_spot(1);
-    EXPECT_EQ(main("many").caption(), "800");
+    EXPECT_EQ(money(), "800");
     click_spot(1);
-    EXPECT_EQ(main("many").caption(), "800") << "a bridged spot takes no second bridge";
-    EXPECT_EQ(main("nalada").caption(), "125");
+    EXPECT_EQ(money(), "800") << "a bridged spot takes no second bridge";
+    EXPECT_EQ(mood(), "125");
 }
 
 TEST_F(River, TestsReadStrictlyAndUpdatesLeniently) {
@@ -149,26 +140,26 @@ TEST_F(River, TestsReadStrictlyAndUpdatesLeniently) {
     main("many").set_caption(" 250 ");
     main("nalada").set_caption("40 smiles");
     click_spot(2);
-    EXPECT_EQ(main("many").caption(), "50");
-    EXPECT_EQ(main("nalada").caption(), "55");
+    EXPECT_EQ(money(), "50");
+    EXPECT_EQ(mood(), "55");
 
     main("mm3").set_caption("0x");
     main("many").set_caption("1000");
     click_spot(3);
     EXPECT_EQ(main("m3").picture(), nullptr) << "a flag that is not a number is not 0";
-    EXPECT_EQ(main("many").caption(), "1000");
+    EXPECT_EQ(money(), "1000");
 }
 
 TEST_F(River, AllSeventeenBridges) {
     choose_bridge();
     main("many").set_caption("3400");
     for (int spot = 1; spot <= 17; ++spot) click_spot(spot);
-    EXPECT_EQ(main("many").caption(), "0");
-    EXPECT_EQ(main("nalada").caption(), "365");
+    EXPECT_EQ(money(), "0");
+    EXPECT_EQ(mood(), "365");
     for (int spot = 1; spot <= 17; ++spot) {
         Control& image = main(spot_name(spot));
         const bool horizontal = spot == 13 || spot == 14;
-        EXPECT_EQ(main(flag_name(spot)).caption(), "1") << "spot " << spot;
+        EXPECT_EQ(main(spot_flag_name(spot)).caption(), "1") << "spot " << spot;
         EXPECT_TRUE(same_picture(image.picture(), main(horizontal ? "most2" : "most1").picture())) << "spot " << spot;
         EXPECT_EQ(image.width(), horizontal ? 765 : 225) << "spot " << spot;
         EXPECT_EQ(image.height(), horizontal ? 225 : 765) << "spot " << spot;
