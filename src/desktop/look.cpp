@@ -33,12 +33,13 @@ const Substitute* substitute_of(std::string_view family) {
     return nullptr;
 }
 
-}  // namespace
-
+// The installed family that stands in for a design family.
 QString substitute_family(std::string_view family) {
     if (const Substitute* entry = substitute_of(family)) return QString::fromLatin1(entry->installed);
     return QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
 }
+
+}  // namespace
 
 QFont font_for(const FontSpec& design) {
     QFont font(substitute_family(design.family));

@@ -15,8 +15,6 @@ namespace tarvik {
 
 // 8.25 pt is 11 px, 21.75 pt is 29 px.
 int font_pixel_size(double size_pt);
-// The installed family that stands in for a design family.
-QString substitute_family(std::string_view family);
 QFont font_for(const FontSpec& design);
 
 // A design colour; the system default for its use is the given fallback.

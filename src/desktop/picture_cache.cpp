@@ -25,6 +25,25 @@ QPixmap blank_pixmap(QSize size, qreal device_pixel_ratio) {
     return pixmap;
 }
 
+// A grey box with a cross and the drawing's name, where a drawing is
+// missing or broken.
+QPixmap placeholder_drawing(const std::string& drawing, QSize size, qreal device_pixel_ratio) {
+    QPixmap pixmap = blank_pixmap(size, device_pixel_ratio);
+    QPainter painter(&pixmap);
+    const QRect box(QPoint(0, 0), size);
+    painter.fillRect(box, QColor(160, 160, 160));
+    painter.setPen(QColor(64, 64, 64));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.drawLine(box.topLeft(), box.bottomRight());
+    painter.drawLine(box.topRight(), box.bottomLeft());
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(std::max(8, std::min(12, size.height() / 3)));
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(drawing));
+    return pixmap;
+}
+
 }  // namespace
 
 QImage render_drawing_image(const std::string& drawing, QSize size, qreal device_pixel_ratio) {
@@ -44,23 +63,6 @@ QPixmap render_drawing(const std::string& drawing, QSize size, qreal device_pixe
     QImage image = render_drawing_image(drawing, size, device_pixel_ratio);
     if (image.isNull()) return {};
     return QPixmap::fromImage(std::move(image));
-}
-
-QPixmap placeholder_drawing(const std::string& drawing, QSize size, qreal device_pixel_ratio) {
-    QPixmap pixmap = blank_pixmap(size, device_pixel_ratio);
-    QPainter painter(&pixmap);
-    const QRect box(QPoint(0, 0), size);
-    painter.fillRect(box, QColor(160, 160, 160));
-    painter.setPen(QColor(64, 64, 64));
-    painter.drawRect(box.adjusted(0, 0, -1, -1));
-    painter.drawLine(box.topLeft(), box.bottomRight());
-    painter.drawLine(box.topRight(), box.bottomLeft());
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(std::max(8, std::min(12, size.height() / 3)));
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(drawing));
-    return pixmap;
 }
 
 const QPixmap& PictureCache::pixmap(const std::string& drawing, QSize size, qreal device_pixel_ratio) {

@@ -37,7 +37,5 @@ private:
 // The image form may be made on any thread.
 QImage render_drawing_image(const std::string& drawing, QSize size, qreal device_pixel_ratio);
 QPixmap render_drawing(const std::string& drawing, QSize size, qreal device_pixel_ratio);
-// A grey box with a cross and the drawing's name.
-QPixmap placeholder_drawing(const std::string& drawing, QSize size, qreal device_pixel_ratio);
 
 }  // namespace tarvik
