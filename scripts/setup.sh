@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core fonts-comic-neue
-    xvfb xauth xdotool x11-utils imagemagick openbox wmctrl libx11-dev
+    xvfb xauth xdotool xclip x11-utils imagemagick openbox wmctrl libx11-dev
 )
 
 missing=()
