@@ -1,6 +1,8 @@
 // Speed of painting: a full frame of the main screen into an 800 x 600 image,
-// and the repaint of one moving sprite, the train, where only the damaged
-// rectangles are painted again.
+// the repaint of one moving sprite, the train, where only the damaged
+// rectangles are painted again, and the repaints that a city name of a
+// million characters must not make dear: the clock's tick on the still main
+// screen (its box lies inside the title's) and the naming box's text field.
 //
 // Runs on Qt's offscreen platform unless another one is asked for.
 
@@ -8,6 +10,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
 #include <QRegion>
@@ -15,6 +18,7 @@
 
 #include "desktop/desktop_shell.h"
 #include "desktop/form_painter.h"
+#include "desktop/form_window.h"
 #include "desktop/picture_cache.h"
 #include "desktop/units.h"
 #include "game.h"
@@ -178,6 +182,111 @@ void BM_PlayTickRepaint(benchmark::State& state) {
     state.counters["damaged_px_per_tick"] = benchmark::Counter(damaged_pixels, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_PlayTickRepaint)->Unit(benchmark::kMicrosecond);
+
+// The city names measured: 0 the first name, 1 a million blanks, 2 a
+// million 'M's (one word).
+std::string city_name(std::int64_t kind) {
+    switch (kind) {
+    case 1: return std::string(1'000'000, ' ');
+    case 2: return std::string(1'000'000, 'M');
+    default: return "Tarvik";
+    }
+}
+
+const char* city_name_label(std::int64_t kind) {
+    switch (kind) {
+    case 1: return "1M blanks";
+    case 2: return "1M M";
+    default: return "Tarvik";
+    }
+}
+
+// The still main screen named so, through the shell.
+struct StillMainScreen {
+    explicit StillMainScreen(std::int64_t name_kind)
+        : program(new_game([] { return std::string("12:00:00"); })), shell(*program) {
+        shell.step_to(12'000);
+        main = program->find_form("form1");
+        (*main)["Label11"].set_caption(city_name(name_kind));
+        shell.sync();
+        window = shell.window_for("form1");
+        image = QImage(window->client_rect().size(), QImage::Format_ARGB32_Premultiplied);
+        window->render(&image);
+    }
+
+    // The next second of the wall clock, as the clock's timer shows it.
+    void tick() {
+        ++seconds;
+        const int second = seconds % 60;
+        (*main)["Label3"].set_caption("12:00:" + std::string(second < 10 ? "0" : "") + std::to_string(second));
+    }
+
+    int seconds = 0;
+    std::unique_ptr<Program> program;
+    DesktopShell shell;
+    Form* main = nullptr;
+    FormWindow* window = nullptr;
+    QImage image;
+};
+
+// One tick of the wall clock on the still main screen: the core reports the
+// clock's box, which overlaps the title's, and the window repaints it as the
+// real window does (its label layouts kept between repaints).
+void BM_ClockTickRepaint(benchmark::State& state) {
+    StillMainScreen screen(state.range(0));
+    const QRect title = twips_to_pixels((*screen.main)["Label11"].rect());
+    for (auto _ : state) {
+        screen.tick();
+        screen.shell.sync();
+        const QRegion& repaint = screen.window->last_repaint();
+        if (!repaint.intersects(title)) {
+            state.SkipWithError("the clock's repaint does not reach the title");
+            break;
+        }
+        screen.window->render(&screen.image, repaint.boundingRect().topLeft(), repaint);
+        benchmark::DoNotOptimize(screen.image.constBits());
+    }
+    state.SetLabel(city_name_label(state.range(0)));
+}
+BENCHMARK(BM_ClockTickRepaint)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The same repaint by the painter alone, laying every label out anew each
+// time: what each tick cost before the window kept its label layouts.
+void BM_ClockTickRepaintNoLayoutCache(benchmark::State& state) {
+    StillMainScreen screen(state.range(0));
+    const QPalette palette = screen.window->palette();
+    for (auto _ : state) {
+        screen.tick();
+        screen.shell.sync();
+        const QRegion& repaint = screen.window->last_repaint();
+        QPainter painter(&screen.image);
+        painter.setClipRegion(repaint);
+        paint_form(painter, *screen.main, screen.shell.pictures(), repaint.boundingRect(), palette);
+        painter.end();
+        benchmark::DoNotOptimize(screen.image.constBits());
+    }
+    state.SetLabel(city_name_label(state.range(0)));
+}
+BENCHMARK(BM_ClockTickRepaintNoLayoutCache)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The naming box's text field repainted, as each blink of its cursor does,
+// with the name in it: the field paints its whole box, the window nothing.
+void BM_NamingFieldRepaint(benchmark::State& state) {
+    auto program = new_game([] { return std::string("12:00:00"); });
+    DesktopShell shell(*program);
+    shell.step_to(12'000);
+    (*program->find_form("Form2"))["Text1"].set_text(city_name(state.range(0)));
+    shell.render("Form2");
+    FormWindow* window = shell.window_for("Form2");
+    const QRect field = window->text_field("Text1")->geometry();
+    QImage image(window->client_rect().size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        window->render(&image, field.topLeft(), QRegion(field));
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.SetLabel(city_name_label(state.range(0)));
+}
+BENCHMARK(BM_NamingFieldRepaint)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

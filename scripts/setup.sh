@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra fonts-comic-neue
     python3 python3-fonttools
-    xvfb xauth xdotool x11-utils imagemagick openbox wmctrl libx11-dev
+    xvfb xauth xdotool xclip x11-utils imagemagick openbox wmctrl libx11-dev
 )
 
 missing=()

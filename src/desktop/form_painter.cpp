@@ -46,7 +46,18 @@ QString visible_part(const QString& line, Alignment alignment, int box_width) {
     return line;
 }
 
-void paint_label(QPainter& painter, const Control& label, const QRect& box, const QPalette& palette) {
+// The start of a left-aligned one-line text as far as it can show in a box
+// of that width; only that much of a long text is converted.
+QString leading_part(const std::string& text, int box_width) {
+    const qsizetype limit = 2 * static_cast<qsizetype>(std::max(box_width, 1)) + 16;
+    // A character takes at most 4 bytes, so this many bytes hold the limit
+    // in whole characters.
+    const std::size_t bytes = std::min(text.size(), static_cast<std::size_t>(4 * limit + 4));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(bytes)).left(limit);
+}
+
+void paint_label(QPainter& painter, const Control& label, const QRect& box, const QPalette& palette,
+                 LabelLayouts* layouts) {
     const ControlLook& look = label.look();
     if (look.back_style == BackStyle::Opaque) painter.fillRect(box, to_qcolor(look.back_color, palette.button().color()));
     painter.setFont(font_for(look.font));
@@ -55,22 +66,39 @@ void paint_label(QPainter& painter, const Control& label, const QRect& box, cons
     // word wider than the box keeps its alignment and is cut at the box.
     const QFontMetrics metrics = painter.fontMetrics();
     const int flags = static_cast<int>(horizontal(look.alignment) | Qt::AlignTop) | Qt::TextSingleLine;
-    const int line_count = (box.height() + metrics.lineSpacing() - 1) / std::max(1, metrics.lineSpacing());
-    int top = box.top();
-    for (const QString& line : wrap_at_blanks(plain(label.caption()), metrics, box.width(), line_count)) {
-        painter.drawText(QRect(box.left(), top, box.width(), metrics.lineSpacing()), flags,
-                         visible_part(line, look.alignment, box.width()));
-        top += metrics.lineSpacing();
-    }
+    const auto draw = [&](const std::vector<QString>& lines) {
+        int top = box.top();
+        for (const QString& line : lines) {
+            painter.drawText(QRect(box.left(), top, box.width(), metrics.lineSpacing()), flags, line);
+            top += metrics.lineSpacing();
+        }
+    };
+    if (layouts != nullptr)
+        draw(layouts->lines(label, metrics, painter.font(), painter.device()->logicalDpiY(), box));
+    else
+        draw(label_lines(label, metrics, box));
 }
 
+// The text box as its live field shows it: its background, its frame, and
+// inside them its text on one line at the left, where the field puts it
+// (2 pixels in, centred in the height as the field rounds it).
 void paint_text_box(QPainter& painter, const Control& field, const QRect& box, const QPalette& palette) {
     const ControlLook& look = field.look();
-    painter.fillRect(box, to_qcolor(look.back_color, palette.base().color()));
+    const QColor back = to_qcolor(look.back_color, palette.base().color());
+    painter.fillRect(box, back);
+    paint_sunken_frame(painter, box, back);
     painter.setFont(font_for(look.font));
     painter.setPen(to_qcolor(look.fore_color, palette.text().color()));
-    painter.drawText(box.adjusted(2, 0, -2, 0), static_cast<int>(Qt::AlignLeft | Qt::AlignVCenter) | Qt::TextSingleLine,
-                     plain(field.text()));
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QRect inside = box.adjusted(text_box_frame_width, text_box_frame_width, -text_box_frame_width,
+                                      -text_box_frame_width);
+    const int top = inside.top() + (inside.height() - metrics.height() + 1) / 2;
+    const QRect line(inside.left() + 2, top, inside.width() - 4, metrics.height());
+    painter.save();
+    painter.setClipRect(inside, Qt::IntersectClip);
+    painter.drawText(line, static_cast<int>(Qt::AlignLeft | Qt::AlignTop) | Qt::TextSingleLine,
+                     leading_part(field.text(), box.width()));
+    painter.restore();
 }
 
 void paint_frame(QPainter& painter, const Control& frame, const QRect& box, const QPalette& palette) {
@@ -130,6 +158,43 @@ void paint_button(QPainter& painter, const Control& button, const QRect& box, co
 
 }  // namespace
 
+void paint_sunken_frame(QPainter& painter, const QRect& box, const QColor& back) {
+    if (box.width() < 2 || box.height() < 2) return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(back.darker(300));
+    painter.drawLine(box.topLeft(), box.topRight());
+    painter.drawLine(box.topLeft(), box.bottomLeft());
+    painter.setPen(back.lighter(150));
+    painter.drawLine(box.bottomLeft() + QPoint(1, 0), box.bottomRight());
+    painter.drawLine(box.topRight() + QPoint(0, 1), box.bottomRight());
+    painter.restore();
+}
+
+std::vector<QString> label_lines(const Control& label, const QFontMetrics& metrics, const QRect& box) {
+    const int line_count = (box.height() + metrics.lineSpacing() - 1) / std::max(1, metrics.lineSpacing());
+    std::vector<QString> lines = wrap_at_blanks(plain(label.caption()), metrics, box.width(), line_count);
+    for (QString& line : lines) line = visible_part(line, label.look().alignment, box.width());
+    return lines;
+}
+
+const std::vector<QString>& LabelLayouts::lines(const Control& label, const QFontMetrics& metrics, const QFont& font,
+                                                int dpi, const QRect& box) {
+    Entry& entry = m_entries[&label];
+    if (entry.made && entry.text_revision == label.text_revision() && entry.box == box.size() && entry.dpi == dpi &&
+        entry.alignment == label.look().alignment && entry.font == font)
+        return entry.lines;
+    entry.made = true;
+    entry.text_revision = label.text_revision();
+    entry.box = box.size();
+    entry.font = font;
+    entry.dpi = dpi;
+    entry.alignment = label.look().alignment;
+    entry.lines = label_lines(label, metrics, box);
+    ++m_made;
+    return entry.lines;
+}
+
 std::vector<QString> wrap_at_blanks(const QString& text, const QFontMetrics& metrics, int width, int max_lines) {
     std::vector<QString> lines;
     for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
@@ -160,7 +225,7 @@ std::vector<QString> wrap_at_blanks(const QString& text, const QFontMetrics& met
 QRect control_pixels(const Control& control) { return twips_to_pixels(control.bounds()); }
 
 void paint_form(QPainter& painter, const Form& form, PictureCache& pictures, const QRect& exposed,
-                const QPalette& palette) {
+                const QPalette& palette, const WindowPaint& window) {
     const WindowLook& look = form.look();
     painter.fillRect(exposed, to_qcolor(look.back_color, palette.window().color()));
     if (form.picture()) {
@@ -175,6 +240,10 @@ void paint_form(QPainter& painter, const Form& form, PictureCache& pictures, con
     for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
         const Control& control = *it;
         if (!control.visible() || control.kind() == ControlKind::Timer) continue;
+        if (control.kind() == ControlKind::TextBox &&
+            std::find(window.live_text_boxes.begin(), window.live_text_boxes.end(), &control) !=
+                window.live_text_boxes.end())
+            continue;
         const QRect box = control_pixels(control);
         const QRect clip = box & exposed;
         if (clip.isEmpty()) continue;
@@ -182,7 +251,7 @@ void paint_form(QPainter& painter, const Form& form, PictureCache& pictures, con
         painter.setClipRect(clip);
         switch (control.kind()) {
         case ControlKind::Image: paint_picture(painter, pictures, control.picture(), box.topLeft()); break;
-        case ControlKind::Label: paint_label(painter, control, box, palette); break;
+        case ControlKind::Label: paint_label(painter, control, box, palette, window.label_layouts); break;
         case ControlKind::TextBox: paint_text_box(painter, control, box, palette); break;
         case ControlKind::Frame: paint_frame(painter, control, box, palette); break;
         case ControlKind::Shape: paint_shape(painter, control, box); break;

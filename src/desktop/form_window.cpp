@@ -18,6 +18,34 @@
 
 namespace tarvik {
 
+namespace {
+
+// A text box's live field. It covers the text box's whole box and paints all
+// of it: its background, its text inside the text box's thin sunken frame,
+// and the frame. So it is opaque, and the window paints nothing beneath it.
+class TextBoxField : public QLineEdit {
+public:
+    explicit TextBoxField(QWidget* parent) : QLineEdit(parent) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        const int frame = text_box_frame_width;
+        setTextMargins(frame, frame, frame, frame);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        {
+            // The style may round the corners of the field's background.
+            QPainter painter(this);
+            painter.fillRect(rect(), palette().base());
+        }
+        QLineEdit::paintEvent(event);
+        QPainter painter(this);
+        paint_sunken_frame(painter, rect(), palette().base().color());
+    }
+};
+
+}  // namespace
+
 FormWindow::FormWindow(DesktopShell& shell, Form& form, PictureCache& pictures)
     : QWidget(nullptr), m_shell(shell), m_form(form), m_pictures(pictures) {
     const WindowLook& look = form.look();
@@ -49,7 +77,7 @@ QRect FormWindow::client_rect() const {
 }
 
 void FormWindow::add_text_field(Control& control) {
-    auto* field = new QLineEdit(this);
+    auto* field = new TextBoxField(this);
     field->setMaxLength(std::numeric_limits<int>::max());
     field->setFrame(false);
     field->setFont(font_for(control.look().font));
@@ -113,8 +141,12 @@ void FormWindow::repaint_damage(const Damage& damage) {
 }
 
 void FormWindow::paintEvent(QPaintEvent* event) {
+    // A field that is not hidden paints its text box, here and in render().
+    m_live_text_boxes.clear();
+    for (const TextField& entry : m_text_fields)
+        if (!entry.field->isHidden()) m_live_text_boxes.push_back(entry.control);
     QPainter painter(this);
-    paint_form(painter, m_form, m_pictures, event->rect(), palette());
+    paint_form(painter, m_form, m_pictures, event->rect(), palette(), WindowPaint{&m_label_layouts, m_live_text_boxes});
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "desktop/form_painter.h"
 #include "runtime/form.h"
 
 class QLineEdit;
@@ -45,6 +46,9 @@ public:
     QLineEdit* text_field(std::string_view control_name) const;
     void focus_first_text_field();
 
+    // The label layouts this window keeps between repaints (for tests).
+    const LabelLayouts& label_layouts() const { return m_label_layouts; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -67,6 +71,9 @@ private:
     Form& m_form;
     PictureCache& m_pictures;
     std::vector<TextField> m_text_fields;
+    LabelLayouts m_label_layouts;
+    // The text boxes whose fields show at the moment, for the painter.
+    std::vector<const Control*> m_live_text_boxes;
     QRegion m_last_repaint;
 };
 

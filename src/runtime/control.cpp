@@ -46,6 +46,7 @@ void Control::set_caption(std::string_view caption) {
     if (caption == m_caption) return;
     touch();
     m_caption.assign(caption);
+    ++m_text_revision;
     fit_auto_size();
 }
 
@@ -53,6 +54,7 @@ void Control::set_text(std::string_view text) {
     if (text == m_text) return;
     touch();
     m_text.assign(text);
+    ++m_text_revision;
 }
 
 void Control::set_picture(PictureRef picture) {

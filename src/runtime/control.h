@@ -4,6 +4,7 @@
 // Setters return early when nothing changes; otherwise they tell the owning
 // form, which keeps the damage the shell repaints and reschedules timers.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -71,6 +72,10 @@ public:
     int y1() const { return m_y1; }
     int x2() const { return m_x2; }
     int y2() const { return m_y2; }
+    // Moves on each change of the caption or the text, hidden or not, so the
+    // shell can keep what it worked out from them (a label's wrapped lines)
+    // until they change, without comparing the text itself.
+    std::uint64_t text_revision() const { return m_text_revision; }
 
     // The box in whole twips.
     RectTw rect() const;
@@ -118,6 +123,7 @@ private:
     int m_interval = 0;
     int m_x1 = 0, m_y1 = 0, m_x2 = 0, m_y2 = 0;
     const Handler* m_click_handler = nullptr;
+    std::uint64_t m_text_revision = 0;
 
     // Damage bookkeeping: the rectangle the control covered before its first
     // change since the shell last took the damage.
