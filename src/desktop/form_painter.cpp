@@ -16,6 +16,10 @@ namespace {
 
 QString plain(const std::string& text) { return QString::fromStdString(text); }
 
+// The pixels a control may paint: its box, or for a line the box its end
+// points span.
+QRect control_pixels(const Control& control) { return twips_to_pixels(control.bounds()); }
+
 Qt::Alignment horizontal(Alignment alignment) {
     switch (alignment) {
     case Alignment::Left: return Qt::AlignLeft;
@@ -221,8 +225,6 @@ std::vector<QString> wrap_at_blanks(const QString& text, const QFontMetrics& met
     }
     return lines;
 }
-
-QRect control_pixels(const Control& control) { return twips_to_pixels(control.bounds()); }
 
 void paint_form(QPainter& painter, const Form& form, PictureCache& pictures, const QRect& exposed,
                 const QPalette& palette, const WindowPaint& window) {

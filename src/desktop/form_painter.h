@@ -75,10 +75,6 @@ void paint_sunken_frame(QPainter& painter, const QRect& box, const QColor& back)
 // The frame's width in pixels; a text box's text lies inside it.
 constexpr int text_box_frame_width = 1;
 
-// The pixels a control may paint: its box, or for a line the box its end
-// points span.
-QRect control_pixels(const Control& control);
-
 // A label's lines, at most max_lines: they break only at blanks (and at line
 // ends), each as long as fits the width; a word wider than that stands alone.
 std::vector<QString> wrap_at_blanks(const QString& text, const QFontMetrics& metrics, int width, int max_lines);
