@@ -3,14 +3,14 @@
 // Usage: tarvik-contact-sheet PICTURES_DIR OUT.png [NAME...]
 //
 // Reads PICTURES_DIR/drawings.txt ("name width height" per line, '#' starts
-// a comment), renders every NAME.svg at its listed size with QSvgRenderer and
+// a comment line) with the game's strict reader, renders every NAME.svg at its listed size with QSvgRenderer and
 // writes one PNG that shows each drawing at 1:1 and enlarged (4x, or 2x for
 // drawings wider than 300 px) with nearest-neighbour scaling, so that pixel
 // edges stay visible. Transparent parts are shown over a light checkerboard.
 // Missing or unreadable SVGs and SVGs whose own size differs from the listed
 // one are marked in red. Extra NAME arguments restrict the sheet to those
 // drawings. Exit status is 0 even when drawings are missing; 1 on usage or
-// I/O errors.
+// I/O errors or a faulty drawings.txt.
 
 #include <QByteArray>
 #include <QColor>
@@ -27,7 +27,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 #include <vector>
+
+#include "runtime/layout.h"
 
 namespace {
 
@@ -56,27 +59,24 @@ struct Cell {
     int height = 0;
 };
 
-std::vector<Drawing> read_drawings(const QString& path, bool& ok)
+// The drawings listed in drawings.txt, read by the game's own strict reader,
+// so the sheet fails on a faulty line exactly as the build does.
+std::vector<Drawing> read_drawings(const QString& path, QString& error)
 {
     std::vector<Drawing> result;
     QFile file(path);
-    ok = file.open(QIODevice::ReadOnly | QIODevice::Text);
-    if (!ok)
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("cannot read ") + path;
         return result;
-    QTextStream in(&file);
-    while (!in.atEnd()) {
-        QString line = in.readLine();
-        int hash = line.indexOf(u'#');
-        if (hash >= 0)
-            line.truncate(hash);
-        const QStringList parts = line.simplified().split(u' ', Qt::SkipEmptyParts);
-        if (parts.size() != 3)
-            continue;
-        bool w_ok = false;
-        bool h_ok = false;
-        Drawing d { parts[0], parts[1].toInt(&w_ok), parts[2].toInt(&h_ok) };
-        if (w_ok && h_ok && d.width > 0 && d.height > 0)
-            result.push_back(d);
+    }
+    const QByteArray text = file.readAll();
+    try {
+        const tarvik::DrawingCatalogue catalogue = tarvik::read_drawing_catalogue(
+            path.toStdString(), std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+        for (const auto& [name, size] : catalogue)
+            result.push_back(Drawing { QString::fromStdString(name), size.width_px, size.height_px });
+    } catch (const tarvik::LayoutError& fault) {
+        error = QString::fromUtf8(fault.what());
     }
     return result;
 }
@@ -187,10 +187,10 @@ int main(int argc, char** argv)
     for (int i = 3; i < argc; ++i)
         wanted.insert(QString::fromLocal8Bit(argv[i]));
 
-    bool ok = false;
-    const std::vector<Drawing> drawings = read_drawings(dir + QStringLiteral("/drawings.txt"), ok);
-    if (!ok) {
-        std::fprintf(stderr, "cannot read %s/drawings.txt\n", argv[1]);
+    QString error;
+    const std::vector<Drawing> drawings = read_drawings(dir + QStringLiteral("/drawings.txt"), error);
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
 
