@@ -42,9 +42,8 @@ void BM_OneGameHour(benchmark::State& state) {
         program->advance(game_hour);
         benchmark::DoNotOptimize(program->now());
     }
-    state.counters["game_ms_per_wall_ms"] =
-        benchmark::Counter(static_cast<double>(game_hour) * static_cast<double>(state.iterations()) / 1000.0,
-                           benchmark::Counter::kIsRate);
+    state.counters["game_ms_per_wall_ms"] = benchmark::Counter(
+        static_cast<double>(game_hour) * static_cast<double>(state.iterations()) / 1000.0, benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_OneGameHour)->Unit(benchmark::kMillisecond);
 

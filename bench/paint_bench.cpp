@@ -144,8 +144,8 @@ void BM_TrainMoveRepaint(benchmark::State& state) {
     }
     state.counters["damaged_px_per_frame"] = benchmark::Counter(damaged_pixels, benchmark::Counter::kAvgIterations);
     state.counters["damage_rects_per_frame"] = benchmark::Counter(damage_rects, benchmark::Counter::kAvgIterations);
-    state.counters["train_px"] = static_cast<double>(twips_to_pixels(train.rect()).width()) *
-                                 twips_to_pixels(train.rect()).height();
+    state.counters["train_px"] =
+        static_cast<double>(twips_to_pixels(train.rect()).width()) * twips_to_pixels(train.rect()).height();
 }
 BENCHMARK(BM_TrainMoveRepaint)->Unit(benchmark::kMicrosecond);
 

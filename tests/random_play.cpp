@@ -123,8 +123,9 @@ private:
     void type_a_name() {
         Form* naming = m_program->find_form("Form2");
         if (naming == nullptr) return;
-        static const char* names[] = {"Kvelin", "Tarvik", "", " Kvelin", "kvelin", "Nove Mesto", "ěščřžýáíé",
-                                      "\x01\x02\x7f", "\xff\xfe bad", "שלום עולם", "%s%n", "<b>x</b>"};
+        static const char* names[] = {"Kvelin",       "Tarvik",     "",          " Kvelin",
+                                      "kvelin",       "Nove Mesto", "ěščřžýáíé", "\x01\x02\x7f",
+                                      "\xff\xfe bad", "שלום עולם",  "%s%n",      "<b>x</b>"};
         std::string name = names[pick(0, static_cast<int>(std::size(names)) - 1)];
         if (pick(0, 20) == 0) name.assign(static_cast<std::size_t>(pick(1, 5000)), 'W');
         naming->control("Text1").set_text(name);
@@ -142,7 +143,8 @@ private:
     }
 
     void check_flag(const Control& label) {
-        if (label.caption() != "0" && label.caption() != "1") fail(label.name() + " flag reads '" + label.caption() + "'");
+        if (label.caption() != "0" && label.caption() != "1")
+            fail(label.name() + " flag reads '" + label.caption() + "'");
     }
 
     void check_never_falls(double& before, const Control& label) {

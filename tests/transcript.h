@@ -19,8 +19,8 @@
 namespace tarvik::transcript {
 
 struct Line {
-    int number = 0;           // from 1
-    std::string command;      // what the driver is sent: the line without its expectation
+    int number = 0;                       // from 1
+    std::string command;                  // what the driver is sent: the line without its expectation
     std::optional<std::string> expected;  // none for a comment or blank line
 };
 

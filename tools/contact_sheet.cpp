@@ -61,8 +61,7 @@ struct Cell {
 
 // The drawings listed in drawings.txt, read by the game's own strict reader,
 // so the sheet fails on a faulty line exactly as the build does.
-std::vector<Drawing> read_drawings(const QString& path, QString& error)
-{
+std::vector<Drawing> read_drawings(const QString& path, QString& error) {
     std::vector<Drawing> result;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -74,15 +73,14 @@ std::vector<Drawing> read_drawings(const QString& path, QString& error)
         const tarvik::DrawingCatalogue catalogue = tarvik::read_drawing_catalogue(
             path.toStdString(), std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
         for (const auto& [name, size] : catalogue)
-            result.push_back(Drawing { QString::fromStdString(name), size.width_px, size.height_px });
+            result.push_back(Drawing{QString::fromStdString(name), size.width_px, size.height_px});
     } catch (const tarvik::LayoutError& fault) {
         error = QString::fromUtf8(fault.what());
     }
     return result;
 }
 
-void paint_checkerboard(QPainter& p, const QRect& r)
-{
+void paint_checkerboard(QPainter& p, const QRect& r) {
     p.save();
     p.setClipRect(r);
     p.fillRect(r, QColor(0xFF, 0xFF, 0xFF));
@@ -93,8 +91,7 @@ void paint_checkerboard(QPainter& p, const QRect& r)
     p.restore();
 }
 
-Cell render_cell(const QString& dir, const Drawing& d)
-{
+Cell render_cell(const QString& dir, const Drawing& d) {
     Cell cell;
     cell.drawing = d;
     cell.scale = d.width > 300 ? 2 : 4;
@@ -136,13 +133,11 @@ Cell render_cell(const QString& dir, const Drawing& d)
     return cell;
 }
 
-void paint_cell(QPainter& p, const Cell& cell, int x, int y)
-{
+void paint_cell(QPainter& p, const Cell& cell, int x, int y) {
     const Drawing& d = cell.drawing;
     const bool problem = cell.status != Status::Ok;
     QString label = QStringLiteral("%1  %2x%3").arg(d.name).arg(d.width).arg(d.height);
-    if (!cell.note.isEmpty())
-        label += QStringLiteral("  ") + cell.note;
+    if (!cell.note.isEmpty()) label += QStringLiteral("  ") + cell.note;
     p.setPen(problem ? QColor(0xE0, 0x10, 0x10) : QColor(0, 0, 0));
     p.drawText(QRect(x, y, cell.width + 200, label_height - 2), Qt::AlignLeft | Qt::AlignVCenter, label);
 
@@ -150,10 +145,10 @@ void paint_cell(QPainter& p, const Cell& cell, int x, int y)
     const QRect small(x, top, d.width, d.height);
     const int big_w = d.width * cell.scale;
     const int big_h = d.height * cell.scale;
-    const QRect big = cell.stacked ? QRect(x, top + d.height + gap, big_w, big_h)
-                                   : QRect(x + d.width + gap, top, big_w, big_h);
+    const QRect big =
+        cell.stacked ? QRect(x, top + d.height + gap, big_w, big_h) : QRect(x + d.width + gap, top, big_w, big_h);
 
-    for (const QRect& r : { small, big }) {
+    for (const QRect& r : {small, big}) {
         paint_checkerboard(p, r);
         p.setPen(QColor(0x80, 0x80, 0xC0));
         p.drawRect(r.adjusted(-1, -1, 0, 0));
@@ -169,12 +164,10 @@ void paint_cell(QPainter& p, const Cell& cell, int x, int y)
     p.drawImage(big.topLeft(), cell.image.scaled(big_w, big_h, Qt::IgnoreAspectRatio, Qt::FastTransformation));
 }
 
-}
+}  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
     if (argc < 3) {
@@ -184,8 +177,7 @@ int main(int argc, char** argv)
     const QString dir = QString::fromLocal8Bit(argv[1]);
     const QString out = QString::fromLocal8Bit(argv[2]);
     QSet<QString> wanted;
-    for (int i = 3; i < argc; ++i)
-        wanted.insert(QString::fromLocal8Bit(argv[i]));
+    for (int i = 3; i < argc; ++i) wanted.insert(QString::fromLocal8Bit(argv[i]));
 
     QString error;
     const std::vector<Drawing> drawings = read_drawings(dir + QStringLiteral("/drawings.txt"), error);
@@ -197,8 +189,7 @@ int main(int argc, char** argv)
     std::vector<Cell> cells;
     int missing = 0;
     for (const Drawing& d : drawings) {
-        if (!wanted.isEmpty() && !wanted.contains(d.name))
-            continue;
+        if (!wanted.isEmpty() && !wanted.contains(d.name)) continue;
         cells.push_back(render_cell(dir, d));
         if (cells.back().status != Status::Ok) {
             ++missing;
@@ -211,7 +202,9 @@ int main(int argc, char** argv)
     }
 
     // Pack the cells into rows no wider than the sheet limit.
-    struct Placed { int x, y; };
+    struct Placed {
+        int x, y;
+    };
     std::vector<Placed> places;
     int x = margin;
     int y = margin;
@@ -223,7 +216,7 @@ int main(int argc, char** argv)
             y += row_height + 2 * gap;
             row_height = 0;
         }
-        places.push_back({ x, y });
+        places.push_back({x, y});
         x += c.width + 2 * gap;
         row_height = std::max(row_height, c.height);
         sheet_w = std::max(sheet_w, x - 2 * gap + margin);
@@ -236,8 +229,7 @@ int main(int argc, char** argv)
     QFont font = p.font();
     font.setPixelSize(12);
     p.setFont(font);
-    for (size_t i = 0; i < cells.size(); ++i)
-        paint_cell(p, cells[i], places[i].x, places[i].y);
+    for (size_t i = 0; i < cells.size(); ++i) paint_cell(p, cells[i], places[i].x, places[i].y);
     p.end();
 
     if (!sheet.save(out, "PNG")) {
@@ -245,6 +237,6 @@ int main(int argc, char** argv)
         return 1;
     }
     std::printf("%zu drawings, %d with problems, sheet %dx%d -> %s\n", cells.size(), missing, sheet_w, sheet_h,
-        argv[2]);
+                argv[2]);
     return 0;
 }

@@ -15,6 +15,7 @@ using enum CityValue;
 
 // Thresholds are one below the cost, except the factory's and the block of
 // flats', which equal it: 200 refuses the factory, 250 the block of flats.
+// clang-format off
 const std::vector<BuildingType> kBuildingTypes = {
     {"house", "d", TestOrder::MoneyFirst, 99, {{Population, +9}, {Mood, -10}, {Money, -100}}},
     {"factory", "t", TestOrder::PictureFirst, 200, {{Mood, -50}, {Money, -200}, {Income, +10}}},
@@ -29,6 +30,7 @@ const std::vector<BuildingType> kBuildingTypes = {
     {"power plant", "e", TestOrder::PictureFirst, 599, {{Mood, -65}, {Money, -600}, {Income, +50}}},
     {"block of flats", "pan", TestOrder::PictureFirst, 250, {{Mood, -15}, {Money, -250}, {Population, +25}, {Income, +10}}},
 };
+// clang-format on
 
 const BuildingType kRailwayStation = {
     "railway station", "nad", TestOrder::MoneyFirst, 299, {{Income, +20}, {Mood, +20}, {Money, -300}}};
@@ -65,7 +67,6 @@ int BuildingType::change_of(CityValue value) const {
 }
 
 std::span<const BuildingType> building_types() { return kBuildingTypes; }
-
 
 const BuildingType& railway_station() { return kRailwayStation; }
 const BuildingType& demolition() { return kDemolition; }

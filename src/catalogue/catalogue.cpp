@@ -4,8 +4,8 @@
 // shared, never copied, so a slot matches its template only while the template
 // holds that same object. No item closes the catalogue or tests anything.
 
-#include "catalogue/bindings.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/bindings.h"
 #include "runtime/program.h"
 
 namespace tarvik {
@@ -14,21 +14,14 @@ namespace {
 
 constexpr CatalogueItem kItems[] = {
     // control, caption, target slot, source template, clears the other slot
-    {"Label3", "domy", Slot::Lot, "d", true},
-    {"Label13", "panelak", Slot::Lot, "pan", false},
-    {"Label5", "policie", Slot::Lot, "p", true},
-    {"Label6", "hasici", Slot::Lot, "h", true},
-    {"Label7", "nemocnice", Slot::Lot, "n", true},
-    {"Label4", "tovarny", Slot::Lot, "t", true},
-    {"Label10", "letiste", Slot::Lot, "l", false},
-    {"Label8", "elektrarny", Slot::Lot, "e", true},
-    {"Label2", "metro", Slot::Lot, "m", false},
-    {"Label11", "supermarket", Slot::Lot, "s", false},
+    {"Label3", "domy", Slot::Lot, "d", true},           {"Label13", "panelak", Slot::Lot, "pan", false},
+    {"Label5", "policie", Slot::Lot, "p", true},        {"Label6", "hasici", Slot::Lot, "h", true},
+    {"Label7", "nemocnice", Slot::Lot, "n", true},      {"Label4", "tovarny", Slot::Lot, "t", true},
+    {"Label10", "letiste", Slot::Lot, "l", false},      {"Label8", "elektrarny", Slot::Lot, "e", true},
+    {"Label2", "metro", Slot::Lot, "m", false},         {"Label11", "supermarket", Slot::Lot, "s", false},
     {"Label1", "ostatni", Slot::Lot, "n", false},  // the group heading selects the hospital
-    {"Label9", "parky", Slot::Lot, "pa", true},
-    {"Label18", "mosty", Slot::River, "most", false},
-    {"Label12", "parkoviste", Slot::Lot, "par", false},
-    {"nad", "nadrazi", Slot::River, "nad", true},
+    {"Label9", "parky", Slot::Lot, "pa", true},         {"Label18", "mosty", Slot::River, "most", false},
+    {"Label12", "parkoviste", Slot::Lot, "par", false}, {"nad", "nadrazi", Slot::River, "nad", true},
     {"Label14", "bourani", Slot::Lot, "nic", false},
 };
 

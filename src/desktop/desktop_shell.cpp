@@ -46,8 +46,7 @@ void prefetch_pictures(const Form& form, PictureCache& pictures) {
 // Reading the installed fonts takes several milliseconds; it runs on a
 // thread of its own while the first window is made and its pictures drawn.
 // The font database serialises every use, so a first text waits for it.
-DesktopShell::DesktopShell(Program& program)
-    : m_program(program), m_font_warm_up([] { QFontDatabase::families(); }) {
+DesktopShell::DesktopShell(Program& program) : m_program(program), m_font_warm_up([] { QFontDatabase::families(); }) {
     m_due_timer.setSingleShot(true);
     m_due_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_due_timer, &QTimer::timeout, this, [this] {

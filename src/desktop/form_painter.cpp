@@ -63,7 +63,8 @@ QString leading_part(const std::string& text, int box_width) {
 void paint_label(QPainter& painter, const Control& label, const QRect& box, const QPalette& palette,
                  LabelLayouts* layouts) {
     const ControlLook& look = label.look();
-    if (look.back_style == BackStyle::Opaque) painter.fillRect(box, to_qcolor(look.back_color, palette.button().color()));
+    if (look.back_style == BackStyle::Opaque)
+        painter.fillRect(box, to_qcolor(look.back_color, palette.button().color()));
     painter.setFont(font_for(look.font));
     painter.setPen(to_qcolor(look.fore_color, palette.windowText().color()));
     // Plain text: no mnemonics, no markup. Lines break only at blanks; a
@@ -94,8 +95,8 @@ void paint_text_box(QPainter& painter, const Control& field, const QRect& box, c
     painter.setFont(font_for(look.font));
     painter.setPen(to_qcolor(look.fore_color, palette.text().color()));
     const QFontMetrics metrics = painter.fontMetrics();
-    const QRect inside = box.adjusted(text_box_frame_width, text_box_frame_width, -text_box_frame_width,
-                                      -text_box_frame_width);
+    const QRect inside =
+        box.adjusted(text_box_frame_width, text_box_frame_width, -text_box_frame_width, -text_box_frame_width);
     const int top = inside.top() + (inside.height() - metrics.height() + 1) / 2;
     const QRect line(inside.left() + 2, top, inside.width() - 4, metrics.height());
     painter.save();
@@ -115,8 +116,8 @@ void paint_frame(QPainter& painter, const Control& frame, const QRect& box, cons
     painter.drawRect(QRect(QPoint(box.left(), middle), box.bottomRight()).adjusted(0, 0, -1, -1));
     if (frame.caption().empty()) return;
     painter.setFont(font);
-    const QRect caption_box = painter.boundingRect(box.adjusted(8, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                                                   plain(frame.caption()));
+    const QRect caption_box =
+        painter.boundingRect(box.adjusted(8, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, plain(frame.caption()));
     painter.fillRect(caption_box.adjusted(-2, 0, 2, 0), back);
     painter.setPen(to_qcolor(look.fore_color, palette.windowText().color()));
     painter.drawText(caption_box, Qt::AlignLeft | Qt::AlignTop, plain(frame.caption()));

@@ -35,8 +35,8 @@ class LabelLayouts {
 public:
     // The label's lines in a box of that size, drawn in that font with those
     // metrics on a device of that dpi.
-    const std::vector<QString>& lines(const Control& label, const QFontMetrics& metrics, const QFont& font,
-                                      int dpi, const QRect& box);
+    const std::vector<QString>& lines(const Control& label, const QFontMetrics& metrics, const QFont& font, int dpi,
+                                      const QRect& box);
     // How many layouts were worked out so far.
     std::uint64_t made() const { return m_made; }
 

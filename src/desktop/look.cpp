@@ -5,9 +5,7 @@
 
 namespace tarvik {
 
-int font_pixel_size(double size_pt) {
-    return std::max(1, static_cast<int>(std::lround(size_pt * 96.0 / 72.0)));
-}
+int font_pixel_size(double size_pt) { return std::max(1, static_cast<int>(std::lround(size_pt * 96.0 / 72.0))); }
 
 namespace {
 

@@ -84,8 +84,8 @@ const QPixmap& PictureCache::pixmap(const std::string& drawing, QSize size, qrea
 void PictureCache::prefetch(const std::string& drawing, QSize size, qreal device_pixel_ratio) {
     Key key{drawing, size.width(), size.height(), device_pixel_ratio};
     if (m_pixmaps.count(key) != 0 || m_under_way.count(key) != 0) return;
-    m_under_way.emplace(std::move(key), std::async(std::launch::async, render_drawing_image, drawing, size,
-                                                   device_pixel_ratio));
+    m_under_way.emplace(std::move(key),
+                        std::async(std::launch::async, render_drawing_image, drawing, size, device_pixel_ratio));
 }
 
 const QPixmap& PictureCache::pixmap(const std::string& drawing, qreal device_pixel_ratio) {

@@ -99,8 +99,8 @@ Target resolve(Program& program, std::string_view text, Property property, Needs
     Target target;
     const std::vector<std::string_view> parts = split_dots(text);
     if (parts.size() != (property == Property::Named ? 3u : 2u)) {
-        target.failure = shown_name(text) + (property == Property::Named ? " is not FORM.CONTROL.PROPERTY"
-                                                                         : " is not FORM.CONTROL");
+        target.failure =
+            shown_name(text) + (property == Property::Named ? " is not FORM.CONTROL.PROPERTY" : " is not FORM.CONTROL");
         return target;
     }
     target.form = window_named(program, parts[0], needs, target.failure);
@@ -183,8 +183,7 @@ std::string Driver::type(std::string_view args) {
     if (target_text.empty()) return error("type takes FORM.CONTROL and then the text");
     Target target = resolve(*m_program, target_text, Property::None, Needs::Shown);
     if (!target.failure.empty()) return error(target.failure);
-    if (target.control->kind() != ControlKind::TextBox)
-        return error(target.control->name() + " is not a text box");
+    if (target.control->kind() != ControlKind::TextBox) return error(target.control->name() + " is not a text box");
     m_program->type(*target.control, text);
     return "ok";
 }

@@ -7,10 +7,10 @@ namespace tarvik {
 
 const std::vector<ControlKindInfo>& control_kinds() {
     static const std::vector<ControlKindInfo> kinds = {
-        {"Label", ControlKind::Label, true},   {"Image", ControlKind::Image, true},
-        {"Timer", ControlKind::Timer, false},  {"Frame", ControlKind::Frame, true},
+        {"Label", ControlKind::Label, true},     {"Image", ControlKind::Image, true},
+        {"Timer", ControlKind::Timer, false},    {"Frame", ControlKind::Frame, true},
         {"TextBox", ControlKind::TextBox, true}, {"Shape", ControlKind::Shape, false},
-        {"Line", ControlKind::Line, false},    {"CommandButton", ControlKind::CommandButton, true},
+        {"Line", ControlKind::Line, false},      {"CommandButton", ControlKind::CommandButton, true},
     };
     return kinds;
 }
@@ -43,7 +43,8 @@ constexpr KindSet shown_kinds = every_kind & ~kind_bit(ControlKind::Timer);
 constexpr KindSet boxed = shown_kinds & ~kind_bit(ControlKind::Line);
 constexpr KindSet captioned =
     kind_bit(ControlKind::Label) | kind_bit(ControlKind::Frame) | kind_bit(ControlKind::CommandButton);
-constexpr KindSet coloured = kind_bit(ControlKind::Label) | kind_bit(ControlKind::Frame) | kind_bit(ControlKind::TextBox);
+constexpr KindSet coloured =
+    kind_bit(ControlKind::Label) | kind_bit(ControlKind::Frame) | kind_bit(ControlKind::TextBox);
 constexpr KindSet lettered = captioned | kind_bit(ControlKind::TextBox);
 constexpr KindSet label = kind_bit(ControlKind::Label);
 constexpr KindSet shape = kind_bit(ControlKind::Shape);
@@ -60,6 +61,7 @@ struct DesignAccess {
         using T = DesignTarget;
         using V = DesignValue;
         using C = Control;
+        // clang-format off
         return {
             {"Container", every_kind, ValueType::Name, {},
              [](T& t, const V& v) { t.control.m_container = v.text; }, nullptr},
@@ -116,6 +118,7 @@ struct DesignAccess {
             {"Rounded", shape, ValueType::Bool, {}, [](T& t, const V& v) { t.control.m_look.rounded = v.flag; },
              nullptr},
         };
+        // clang-format on
     }
 };
 

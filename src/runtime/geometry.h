@@ -15,9 +15,7 @@ struct RectTw {
     int width = 0;
     int height = 0;
 
-    bool contains(int x, int y) const {
-        return x >= left && y >= top && x < left + width && y < top + height;
-    }
+    bool contains(int x, int y) const { return x >= left && y >= top && x < left + width && y < top + height; }
     bool empty() const { return width <= 0 || height <= 0; }
     bool operator==(const RectTw&) const = default;
 };

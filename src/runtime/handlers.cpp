@@ -5,8 +5,7 @@
 namespace tarvik {
 
 void HandlerTable::bind(std::string form, std::string control, Event event, std::function<void(Program&)> run) {
-    if (find(form, control, event) != nullptr)
-        throw std::logic_error("handler bound twice: " + form + "." + control);
+    if (find(form, control, event) != nullptr) throw std::logic_error("handler bound twice: " + form + "." + control);
     m_rows.push_back(Row{std::move(form), std::move(control), event, Handler{std::move(run)}});
 }
 

@@ -24,6 +24,7 @@ struct WindowProperty {
 const std::vector<WindowProperty>& window_properties() {
     using W = WindowLook;
     using V = DesignValue;
+    // clang-format off
     static const std::vector<WindowProperty> table = {
         {"Caption", ValueType::Text, {}, [](W& w, const V& v) { w.caption = v.text; }},
         {"ClientWidth", ValueType::Twips, {}, [](W& w, const V& v) { w.client_width = v.whole; }},
@@ -42,6 +43,7 @@ const std::vector<WindowProperty>& window_properties() {
         {"FontSize", ValueType::Number, {}, [](W& w, const V& v) { w.font.size_pt = v.number; }},
         {"Bold", ValueType::Bool, {}, [](W& w, const V& v) { w.font.bold = v.flag; }},
     };
+    // clang-format on
     return table;
 }
 
@@ -181,8 +183,7 @@ DesignValue LayoutBuilder::parse(const Token& token, ValueType type,
             break;
         }
         unsigned rgb = 0;
-        const bool hex = v.size() == 7 && v[0] == '#' &&
-                         std::from_chars(v.data() + 1, end, rgb, 16).ptr == end;
+        const bool hex = v.size() == 7 && v[0] == '#' && std::from_chars(v.data() + 1, end, rgb, 16).ptr == end;
         if (!hex) fail(token.key + " must be #RRGGBB or default");
         value.colour = Color::rgb(static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>((rgb >> 8) & 0xff),
                                   static_cast<std::uint8_t>(rgb & 0xff));
@@ -218,8 +219,8 @@ void LayoutBuilder::read_window(const std::vector<std::string>& words, Layout& l
     look.caption = layout.name;
     const auto& table = window_properties();
     for (const Token& token : tokens(words, 2)) {
-        auto property = std::find_if(table.begin(), table.end(),
-                                     [&](const WindowProperty& p) { return p.name == token.key; });
+        auto property =
+            std::find_if(table.begin(), table.end(), [&](const WindowProperty& p) { return p.name == token.key; });
         if (property == table.end()) fail("the window has no property " + token.key);
         property->store(look, parse(token, property->type, property->choices));
     }
@@ -271,8 +272,8 @@ void LayoutBuilder::check_containers(const Layout& layout) const {
             return frame.name() == control.container() && frame.kind() == ControlKind::Frame;
         });
         if (!found)
-            fail_at(m_control_lines[i], control.name() + "'s container " + control.container() +
-                                            " is no frame of the window");
+            fail_at(m_control_lines[i],
+                    control.name() + "'s container " + control.container() + " is no frame of the window");
     }
 }
 

@@ -31,8 +31,6 @@ private:
 using PictureRef = std::shared_ptr<const Picture>;
 
 // Picture match: both hold a picture and it is the very same object.
-inline bool same_picture(const PictureRef& a, const PictureRef& b) {
-    return a != nullptr && a.get() == b.get();
-}
+inline bool same_picture(const PictureRef& a, const PictureRef& b) { return a != nullptr && a.get() == b.get(); }
 
 }  // namespace tarvik

@@ -30,8 +30,7 @@ protected:
     void press(std::string_view form, QPointF pixel, Qt::MouseButton button = Qt::LeftButton) {
         FormWindow* window = shell->window_for(form);
         ASSERT_NE(window, nullptr) << form;
-        QMouseEvent event(QEvent::MouseButtonPress, pixel, window->mapToGlobal(pixel), button, button,
-                          Qt::NoModifier);
+        QMouseEvent event(QEvent::MouseButtonPress, pixel, window->mapToGlobal(pixel), button, button, Qt::NoModifier);
         QCoreApplication::sendEvent(window, &event);
     }
 

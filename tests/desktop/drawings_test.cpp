@@ -37,7 +37,8 @@ TEST(Drawings, EverySvgIsListedAndEveryListedDrawingIsUsed) {
              {&layout.window.picture_drawing, &layout.window.icon_drawing, &layout.window.cursor_drawing})
             if (!drawing->empty()) named.insert(*drawing);
     }
-    for (const auto& [name, size] : drawing_catalogue()) EXPECT_TRUE(named.count(name)) << name << " is used by no window";
+    for (const auto& [name, size] : drawing_catalogue())
+        EXPECT_TRUE(named.count(name)) << name << " is used by no window";
     for (std::string_view path : asset_paths()) {
         if (path.substr(0, 9) != "pictures/" || path.size() < 4 || path.substr(path.size() - 4) != ".svg") continue;
         std::string name(path.substr(9, path.size() - 13));
@@ -61,6 +62,7 @@ TEST(Drawings, SharedDrawingsAreSeparatePictureObjects) {
         scenes.insert(scene.get());
     }
     EXPECT_EQ(scenes.size(), 3u);
-    EXPECT_NE(program->ensure_form("Form6")["pol"].picture().get(), program->ensure_form("Form8")["pol"].picture().get());
+    EXPECT_NE(program->ensure_form("Form6")["pol"].picture().get(),
+              program->ensure_form("Form8")["pol"].picture().get());
     EXPECT_NE(main["Image4"].picture().get(), main["Image5"].picture().get());
 }

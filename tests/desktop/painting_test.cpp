@@ -23,8 +23,7 @@ protected:
     void SetUp() override { tarvik::testing::application(); }
 
     QImage paint(const std::string& controls) {
-        const std::string text =
-            "window Test ClientWidth=3000 ClientHeight=1500 BackColor=#FFFFFF\n" + controls;
+        const std::string text = "window Test ClientWidth=3000 ClientHeight=1500 BackColor=#FFFFFF\n" + controls;
         Layout layout = read_layout("test.layout", text, drawing_catalogue());
         for (std::size_t i = 0; i < layout.controls.size(); ++i) {
             const std::string& drawing = layout.picture_drawings[i];
@@ -65,8 +64,8 @@ TEST_F(PaintTest, EarlierControlLiesAbove) {
 }
 
 TEST_F(PaintTest, HiddenControlsAreNotPainted) {
-    QImage image = paint(
-        "Shape Gone Left=0 Top=0 Width=900 Height=900 FillStyle=solid FillColor=#FF0000 Visible=false\n");
+    QImage image =
+        paint("Shape Gone Left=0 Top=0 Width=900 Height=900 FillStyle=solid FillColor=#FF0000 Visible=false\n");
     EXPECT_EQ(inked(image, image.rect()), 0);
 }
 
@@ -82,8 +81,8 @@ TEST_F(PaintTest, OpaqueLabelFillsItsBoxAndTransparentOneShowsWhatLiesBelow) {
 }
 
 TEST_F(PaintTest, LabelTextStaysInsideItsBox) {
-    QImage image = paint(
-        "Label Long Left=150 Top=150 Width=600 Height=300 Caption=\"WWWWWWWWWWWWWWWWWWWW\" ForeColor=#000000\n");
+    QImage image =
+        paint("Label Long Left=150 Top=150 Width=600 Height=300 Caption=\"WWWWWWWWWWWWWWWWWWWW\" ForeColor=#000000\n");
     const QRect box(10, 10, 40, 20);
     EXPECT_GT(inked(image, box), 20);
     EXPECT_EQ(inked(image, image.rect()), inked(image, box));

@@ -74,9 +74,9 @@ TEST_F(Board, ClickInsideEachLotRunsThatLotAlone) {
 }
 
 TEST_F(Board, TemplatesAreHiddenImagesWithPicturesOfTheirOwn) {
-    const char* names[] = {"d",   "t",    "n",     "p",    "h",    "m",    "l",  "pa", "s",   "par",  "e",  "pan",
-                           "nic", "vyb",  "nad",   "most", "most1", "most2", "d1", "d2", "smich", "nicmoc", "nas",
-                           "velmi"};
+    const char* names[] = {"d",     "t",     "n",  "p",   "h",     "m",      "l",   "pa",
+                           "s",     "par",   "e",  "pan", "nic",   "vyb",    "nad", "most",
+                           "most1", "most2", "d1", "d2",  "smich", "nicmoc", "nas", "velmi"};
     std::set<const Picture*> pictures;
     for (const char* name : names) {
         const Control& image = main(name);

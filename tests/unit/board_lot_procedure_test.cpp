@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "board/razing.h"
 #include "board/building_types.h"
+#include "board/razing.h"
 #include "game_fixture.h"
 #include "runtime/conversions.h"
 
@@ -58,10 +58,10 @@ TEST_F(LotProcedure, ThresholdsNamedForTheGame) {
         double money_after;
     };
     const Case cases[] = {
-        {"d", 100, true, 0},    {"d", 99, false, 99},   {"t", 200, false, 200}, {"t", 201, true, 1},
-        {"pa", 200, true, 0},   {"par", 200, true, 0},  {"pan", 250, false, 250}, {"pan", 251, true, 1},
-        {"n", 150, true, 0},    {"p", 150, true, 0},    {"h", 150, true, 0},    {"e", 600, true, 0},
-        {"e", 599, false, 599}, {"m", 300, true, 0},    {"s", 300, true, 0},    {"l", 450, true, 0},
+        {"d", 100, true, 0},    {"d", 99, false, 99},     {"t", 200, false, 200},   {"t", 201, true, 1},
+        {"pa", 200, true, 0},   {"par", 200, true, 0},    {"pan", 250, false, 250}, {"pan", 251, true, 1},
+        {"n", 150, true, 0},    {"p", 150, true, 0},      {"h", 150, true, 0},      {"e", 600, true, 0},
+        {"e", 599, false, 599}, {"m", 300, true, 0},      {"s", 300, true, 0},      {"l", 450, true, 0},
         {"l", 449, false, 449}, {"d", -100, false, -100},
     };
     int lot = 1;

@@ -181,7 +181,7 @@ TEST_F(Station, BuiltAgainAfterDemolitionLeavesIncomeTenHigherPerCycle) {
     set_value("many", 10000);
     click_lot(56);
     pick(4800, 3400);  // bourani: with the station still chosen for the river
-    click_lot(56);  // demolishes the station
+    click_lot(56);     // demolishes the station
     EXPECT_EQ(income(), "10");
     click_lot(56);  // builds and demolishes in the same click
     EXPECT_EQ(income(), "20");

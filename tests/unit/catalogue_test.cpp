@@ -33,8 +33,8 @@ protected:
     // or "?" for anything else.
     std::string slot(std::string_view slot_name, const char* marker) {
         if (same(slot_name, marker)) return "unchanged";
-        for (const char* name : {"d", "t", "n", "p", "h", "m", "l", "pa", "s", "par", "e", "pan", "nic", "vyb", "most",
-                                 "nad"})
+        for (const char* name :
+             {"d", "t", "n", "p", "h", "m", "l", "pa", "s", "par", "e", "pan", "nic", "vyb", "most", "nad"})
             if (same(slot_name, name)) return name;
         return "?";
     }

@@ -60,8 +60,7 @@ TEST(ControlProperties, TheLayoutsReadmeListsTheTableOfTheCode) {
     std::ifstream readme(TARVIK_SOURCE_DIR "/assets/layouts/README.md");
     ASSERT_TRUE(readme) << "cannot read assets/layouts/README.md";
     std::string line;
-    while (std::getline(readme, line) && line.rfind("| property | value | kinds |", 0) != 0) {
-    }
+    while (std::getline(readme, line) && line.rfind("| property | value | kinds |", 0) != 0) {}
     std::getline(readme, line);  // the rule under the heading
     std::size_t row = 0;
     const auto& table = control_properties();
@@ -102,8 +101,10 @@ TEST(ControlProperties, TheDriverReadsOnlyWhatTheTableLetsItRead) {
 
 TEST(ControlProperties, EveryFaultNamesItsLineAndIntervalsAreMilliseconds) {
     const std::pair<const char*, const char*> faults[] = {
-        {"window W ClientWidth=10 ClientHeight=10\n\nTimer t Interval=1.5\n", "t.layout:3: Interval must be a whole number of milliseconds, got '1.5'"},
-        {"window W ClientWidth=10 ClientHeight=10\nTimer t Interval=-10\n", "t.layout:2: Interval must not be negative"},
+        {"window W ClientWidth=10 ClientHeight=10\n\nTimer t Interval=1.5\n",
+         "t.layout:3: Interval must be a whole number of milliseconds, got '1.5'"},
+        {"window W ClientWidth=10 ClientHeight=10\nTimer t Interval=-10\n",
+         "t.layout:2: Interval must not be negative"},
         {"window W ClientWidth=10 ClientHeight=10\nLabel a\n# a comment\nTimer t Container=nothing\n",
          "t.layout:4: t's container nothing is no frame of the window"},
         {"window W ClientWidth=10 ClientHeight=10\nLabel a Container=b\nLabel b\n",
@@ -112,7 +113,8 @@ TEST(ControlProperties, EveryFaultNamesItsLineAndIntervalsAreMilliseconds) {
          "t.layout:2: BackStyle must be one of transparent, opaque, got 'clear'"},
         {"window W ClientWidth=10 ClientHeight=10 CloseRequest=quit\n",
          "t.layout:1: CloseRequest must be one of end, hide, ignore, got 'quit'"},
-        {"window W ClientWidth=10 ClientHeight=10\nLabel a Visible=\"true\"\n", "t.layout:2: Visible must not be quoted"},
+        {"window W ClientWidth=10 ClientHeight=10\nLabel a Visible=\"true\"\n",
+         "t.layout:2: Visible must not be quoted"},
         {"window W ClientWidth=10 ClientHeight=10\nLine l Width=5\n", "t.layout:2: a Line has no property Width"},
     };
     for (const auto& [text, message] : faults) {

@@ -24,8 +24,8 @@ void GameTest::SetUp() {
 
 void GameTest::fresh_game() {
     m_time_calls = 0;
-    m_driver = std::make_unique<Driver>(
-        [this](Millis) { return m_time_texts.at(m_time_calls++ % m_time_texts.size()); });
+    m_driver =
+        std::make_unique<Driver>([this](Millis) { return m_time_texts.at(m_time_calls++ % m_time_texts.size()); });
     EXPECT_EQ(run("advance " + std::to_string(kMainScreenUp)), "ok");
     m_main = &game().ensure_form("form1");
 }
@@ -46,9 +46,7 @@ bool GameTest::shown(std::string_view form_name) const {
     return found != nullptr && found->visible();
 }
 
-bool GameTest::loaded(std::string_view form_name) const {
-    return m_driver->program().find_form(form_name) != nullptr;
-}
+bool GameTest::loaded(std::string_view form_name) const { return m_driver->program().find_form(form_name) != nullptr; }
 
 double GameTest::value(std::string_view label) { return lenient_parse(main(label).caption()); }
 

@@ -98,7 +98,8 @@ TEST(LayoutReader, NamesFileAndLineOnEveryFault) {
 }
 
 TEST(LayoutReader, ReadsQuotedTextWithEscapes) {
-    Layout layout = read_layout("t", "window W ClientWidth=1 ClientHeight=1\nLabel a Caption=\"say \\\"hi\\\" \\\\ end \"\n", {});
+    Layout layout =
+        read_layout("t", "window W ClientWidth=1 ClientHeight=1\nLabel a Caption=\"say \\\"hi\\\" \\\\ end \"\n", {});
     ASSERT_EQ(layout.controls.size(), 1u);
     EXPECT_EQ(layout.controls[0].caption(), "say \"hi\" \\ end ");
 }

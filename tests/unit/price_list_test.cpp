@@ -88,10 +88,9 @@ TEST_F(PriceList, TheWindowAndItsCloseMark) {
     std::vector<std::string> order;
     for (const Control& control : list.controls()) order.push_back(control.name());
     const std::vector<std::string> expected = {
-        "Label23", "Label22", "Image1",  "Line2",   "Line1",   "Shape2",  "Label21", "Label20", "Label19",
-        "Label18", "Label17", "Label16", "Label15", "Label14", "Label13", "Label12", "Label11", "Label10",
-        "Label9",  "Label8",  "Label7",  "Label6",  "Label5",  "Label4",  "Label3",  "Label2",  "Label1",
-        "Shape1"};
+        "Label23", "Label22", "Image1",  "Line2",   "Line1",   "Shape2",  "Label21", "Label20", "Label19", "Label18",
+        "Label17", "Label16", "Label15", "Label14", "Label13", "Label12", "Label11", "Label10", "Label9",  "Label8",
+        "Label7",  "Label6",  "Label5",  "Label4",  "Label3",  "Label2",  "Label1",  "Shape1"};
     EXPECT_EQ(order, expected);
 
     EXPECT_EQ(list["Image1"].rect(), (RectTw{0, 0, 615, 615}));
