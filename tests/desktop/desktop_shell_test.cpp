@@ -12,35 +12,25 @@
 #include "desktop/form_window.h"
 #include "desktop/units.h"
 #include "game.h"
+#include "game_shell.h"
 #include "qt_environment.h"
 
 namespace tarvik {
 namespace {
 
-class ShellTest : public ::testing::Test {
+class ShellTest : public testing::GameShellTest {
 protected:
     void SetUp() override {
-        tarvik::testing::application();
-        program = new_game([] { return std::string(); });
-        shell = std::make_unique<DesktopShell>(*program);
+        GameShellTest::SetUp();
         QObject::connect(shell.get(), &DesktopShell::program_ended, [this] { ++ended_signals; });
-        shell->sync();
     }
 
     void press(std::string_view form, QPointF pixel, Qt::MouseButton button = Qt::LeftButton) {
-        FormWindow* window = shell->window_for(form);
-        ASSERT_NE(window, nullptr) << form;
-        QMouseEvent event(QEvent::MouseButtonPress, pixel, window->mapToGlobal(pixel), button, button, Qt::NoModifier);
-        QCoreApplication::sendEvent(window, &event);
+        send_mouse(form, QEvent::MouseButtonPress, pixel, button);
     }
 
-    bool shown(std::string_view form) const {
-        FormWindow* window = shell->window_for(form);
-        return window != nullptr && window->isVisible();
-    }
+    bool shown(std::string_view form) const { return window_shown(form); }
 
-    std::unique_ptr<Program> program;
-    std::unique_ptr<DesktopShell> shell;
     int ended_signals = 0;
 };
 

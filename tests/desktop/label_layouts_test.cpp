@@ -13,6 +13,7 @@
 #include "desktop/picture_cache.h"
 #include "desktop/units.h"
 #include "game.h"
+#include "game_shell.h"
 #include "qt_environment.h"
 #include "runtime/layout.h"
 
@@ -113,13 +114,13 @@ TEST_F(LabelLayoutsTest, OverlongLinesAreKeptCut) {
 
 // The main screen through its real window, with the cache, against the
 // painter with none: the same pixels whatever the title and the clock do.
-class MainScreenLayoutsTest : public ::testing::Test {
+class MainScreenLayoutsTest : public tarvik::testing::GameShellTest {
 protected:
+    std::string wall_clock_text() const override { return "12:00:00"; }
+
     void SetUp() override {
-        tarvik::testing::application();
-        program = new_game([] { return std::string("12:00:00"); });
-        shell = std::make_unique<DesktopShell>(*program);
-        shell->step_to(12000);
+        GameShellTest::SetUp();
+        main_screen_up();
         main = program->find_form("form1");
         window = shell->window_for("form1");
     }
@@ -132,8 +133,6 @@ protected:
         return image;
     }
 
-    std::unique_ptr<Program> program;
-    std::unique_ptr<DesktopShell> shell;
     Form* main = nullptr;
     FormWindow* window = nullptr;
 };

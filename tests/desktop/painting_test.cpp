@@ -11,6 +11,7 @@
 #include "desktop/picture_cache.h"
 #include "desktop/units.h"
 #include "game.h"
+#include "game_shell.h"
 #include "qt_environment.h"
 #include "runtime/layout.h"
 
@@ -186,16 +187,12 @@ TEST(UnitsTest, PixelsAndTwips) {
 }
 
 // The game's own windows, rendered as their real windows show them.
-class GameImageTest : public ::testing::Test {
+class GameImageTest : public tarvik::testing::GameShellTest {
 protected:
     void SetUp() override {
-        tarvik::testing::application();
-        program = new_game([] { return std::string(); });
-        shell = std::make_unique<DesktopShell>(*program);
-        shell->step_to(12000);
+        GameShellTest::SetUp();
+        main_screen_up();
     }
-    std::unique_ptr<Program> program;
-    std::unique_ptr<DesktopShell> shell;
 };
 
 TEST_F(GameImageTest, MainScreenShowsFieldAndClockBox) {

@@ -13,6 +13,7 @@
 #include "desktop/form_window.h"
 #include "desktop/units.h"
 #include "game.h"
+#include "game_shell.h"
 #include "qt_environment.h"
 
 namespace tarvik {
@@ -22,13 +23,11 @@ constexpr QRgb brown = qRgb(128, 64, 0);
 
 int brightness(QRgb pixel) { return qRed(pixel) + qGreen(pixel) + qBlue(pixel); }
 
-class TextBoxTest : public ::testing::Test {
+class TextBoxTest : public tarvik::testing::GameShellTest {
 protected:
     void SetUp() override {
-        tarvik::testing::application();
-        program = new_game([] { return std::string(); });
-        shell = std::make_unique<DesktopShell>(*program);
-        shell->step_to(12000);
+        GameShellTest::SetUp();
+        main_screen_up();
         naming = program->find_form("Form2");
         field = &(*naming)["Text1"];
         box = twips_to_pixels(field->rect());
@@ -92,8 +91,6 @@ protected:
         return image;
     }
 
-    std::unique_ptr<Program> program;
-    std::unique_ptr<DesktopShell> shell;
     Form* naming = nullptr;
     Control* field = nullptr;
     QRect box;

@@ -11,30 +11,22 @@
 #include "desktop/desktop_shell.h"
 #include "desktop/form_window.h"
 #include "game.h"
+#include "game_shell.h"
 #include "qt_environment.h"
 #include "state/city_state.h"
 
 namespace tarvik {
 namespace {
 
-class WindowsInFront : public ::testing::Test {
+class WindowsInFront : public testing::GameShellTest {
 protected:
     void SetUp() override {
-        tarvik::testing::application();
-        program = new_game([] { return std::string(); });
-        shell = std::make_unique<DesktopShell>(*program);
-        shell->sync();
-        shell->step_to(12000);
+        GameShellTest::SetUp();
+        main_screen_up();
         settle();
     }
 
-    void send(std::string_view form, QEvent::Type type, QPointF pixel) {
-        FormWindow* window = shell->window_for(form);
-        ASSERT_NE(window, nullptr) << form;
-        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, pixel, window->mapToGlobal(pixel), Qt::LeftButton, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(window, &event);
-    }
+    void send(std::string_view form, QEvent::Type type, QPointF pixel) { send_mouse(form, type, pixel); }
 
     void click(std::string_view form, QPointF pixel) {
         send(form, QEvent::MouseButtonPress, pixel);
@@ -50,9 +42,6 @@ protected:
     std::string front() const { return program->front() != nullptr ? program->front()->name() : "none"; }
     QWidget* active() const { return QApplication::activeWindow(); }
     Form& main() { return *program->find_form("form1"); }
-
-    std::unique_ptr<Program> program;
-    std::unique_ptr<DesktopShell> shell;
 };
 
 // Pixels of the main screen: the catalogue, price-list and menu buttons, and

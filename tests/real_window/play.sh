@@ -15,25 +15,7 @@
 set -u
 
 . "$(dirname "$0")/x_session.sh"
-
-if [ $# -ne 2 ]; then
-    echo "usage: $0 TARVIK_BINARY OUTPUT_DIR" >&2
-    exit 2
-fi
-binary=$1
-out=$2
-mkdir -p "$out" || exit 2
-
-xvfb_pid=
-wm_pid=
-tarvik_pid=
-cleanup() {
-    stop_process "$tarvik_pid"
-    stop_process "$wm_pid"
-    stop_process "$xvfb_pid"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
+begin_real_window_test "$@"
 
 fail() {
     echo "real_window_play: FAIL: $*" >&2

@@ -10,28 +10,7 @@
 set -u
 
 . "$(dirname "$0")/x_session.sh"
-
-if [ $# -ne 2 ]; then
-    echo "usage: $0 TARVIK_BINARY OUTPUT_DIR" >&2
-    exit 2
-fi
-binary=$1
-out=$2
-mkdir -p "$out" || exit 2
-
-xvfb_pid=
-tarvik_pid=
-cleanup() {
-    if [ -n "$tarvik_pid" ] && kill -0 "$tarvik_pid" 2>/dev/null; then
-        kill "$tarvik_pid" 2>/dev/null
-        wait "$tarvik_pid" 2>/dev/null
-    fi
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null
-        wait "$xvfb_pid" 2>/dev/null
-    fi
-}
-trap cleanup EXIT
+begin_real_window_test "$@"
 
 fail() {
     echo "real_window: FAIL: $*" >&2

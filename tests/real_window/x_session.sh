@@ -1,6 +1,25 @@
 # Sourced by the real-window tests and the desktop cost script: a private X
 # display and the window look-ups they share.
 
+# begin_real_window_test "$@": the common start of a real-window test. Takes
+# the arguments TARVIK_BINARY OUTPUT_DIR into binary and out, and stops the
+# program, the window manager and the X server, whichever were started
+# (tarvik_pid, wm_pid, xvfb_pid), when the test exits.
+begin_real_window_test() {
+    if [ $# -ne 2 ]; then
+        echo "usage: $0 TARVIK_BINARY OUTPUT_DIR" >&2
+        exit 2
+    fi
+    binary=$1
+    out=$2
+    mkdir -p "$out" || exit 2
+    xvfb_pid=
+    wm_pid=
+    tarvik_pid=
+    trap 'stop_process "$tarvik_pid"; stop_process "$wm_pid"; stop_process "$xvfb_pid"' EXIT
+    trap 'exit 1' INT TERM
+}
+
 # stop_process PID: ends a process the script started, if it still runs.
 stop_process() {
     if [ -n "$1" ] && kill -0 "$1" 2>/dev/null; then
