@@ -94,9 +94,7 @@ void Program::show(std::string_view name) {
     Form& form = ensure_form(name);
     if (m_ended) return;
     form.set_visible(true);
-    take_out_of_stacking(form);
-    m_stacking.push_back(&form);
-    ++m_stacking_serial;
+    put_on_top(form);
 }
 
 void Program::hide(std::string_view name) {
@@ -111,11 +109,15 @@ void Program::take_out_of_stacking(Form& form) {
     m_stacking.erase(std::remove(m_stacking.begin(), m_stacking.end(), &form), m_stacking.end());
 }
 
-void Program::bring_to_front(Form& form) {
-    if (m_ended || !form.visible() || front() == &form) return;
+void Program::put_on_top(Form& form) {
     take_out_of_stacking(form);
     m_stacking.push_back(&form);
     ++m_stacking_serial;
+}
+
+void Program::bring_to_front(Form& form) {
+    if (m_ended || !form.visible() || front() == &form) return;
+    put_on_top(form);
 }
 
 void Program::request_close(Form& form) {

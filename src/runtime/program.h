@@ -120,6 +120,7 @@ private:
     TimerEntry* earliest_due(Millis limit);
     void run(const Handler* handler);
     void take_out_of_stacking(Form& form);
+    void put_on_top(Form& form);
 
     std::shared_ptr<const HandlerTable> m_handlers;
     TimeOfDayText m_time_of_day;
