@@ -50,6 +50,12 @@ QRect main_screen_pixels(const Form& form) {
     return QRect(0, 0, twips_to_pixel(form.look().client_width), twips_to_pixel(form.look().client_height));
 }
 
+// Paints the whole frame into the image, as a warm-up or one iteration.
+void paint_whole(QImage& image, const Form& form, PictureCache& pictures, const QRect& frame, const QPalette& palette) {
+    QPainter painter(&image);
+    paint_form(painter, form, pictures, frame, palette);
+}
+
 // Every picture rasterised once more, as the first frame after the start
 // has it: a new cache each time.
 void BM_FullFrameCold(benchmark::State& state) {
@@ -60,9 +66,7 @@ void BM_FullFrameCold(benchmark::State& state) {
     const QPalette palette;
     for (auto _ : state) {
         PictureCache pictures;
-        QPainter painter(&image);
-        paint_form(painter, main, pictures, frame, palette);
-        painter.end();
+        paint_whole(image, main, pictures, frame, palette);
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -76,14 +80,9 @@ void BM_FullFrame(benchmark::State& state) {
     QImage image(frame.size(), QImage::Format_ARGB32_Premultiplied);
     const QPalette palette;
     PictureCache pictures;
-    {
-        QPainter painter(&image);
-        paint_form(painter, main, pictures, frame, palette);
-    }
+    paint_whole(image, main, pictures, frame, palette);
     for (auto _ : state) {
-        QPainter painter(&image);
-        paint_form(painter, main, pictures, frame, palette);
-        painter.end();
+        paint_whole(image, main, pictures, frame, palette);
         benchmark::DoNotOptimize(image.constBits());
     }
     state.counters["pixels"] = static_cast<double>(frame.width()) * frame.height();
@@ -111,10 +110,7 @@ void BM_TrainMoveRepaint(benchmark::State& state) {
     QImage image(frame.size(), QImage::Format_ARGB32_Premultiplied);
     const QPalette palette;
     PictureCache pictures;
-    {
-        QPainter painter(&image);
-        paint_form(painter, main, pictures, frame, palette);
-    }
+    paint_whole(image, main, pictures, frame, palette);
     const float start = train.left();
     int step = 0;
     double damaged_pixels = 0;
@@ -159,10 +155,7 @@ void BM_PlayTickRepaint(benchmark::State& state) {
     QImage image(frame.size(), QImage::Format_ARGB32_Premultiplied);
     const QPalette palette;
     PictureCache pictures;
-    {
-        QPainter painter(&image);
-        paint_form(painter, main, pictures, frame, palette);
-    }
+    paint_whole(image, main, pictures, frame, palette);
     double damaged_pixels = 0;
     for (auto _ : state) {
         program->advance(10);
